@@ -1,0 +1,149 @@
+#include "mainwindow/canvas.h"
+
+#include "platform/geometry.h"
+
+#include <QPainter>
+#include <QPen>
+#include <cmath>
+
+Qt::PenStyle styleQt(int style, int largeur) {
+    // Like the original picture boxes: dashes and dots only at width 1.
+    if (largeur > 1) {
+        return Qt::SolidLine;
+    }
+    switch (style) {
+    case 1:
+        return Qt::DashLine;
+    case 2:
+        return Qt::DotLine;
+    default:
+        return Qt::SolidLine;
+    }
+}
+
+Canvas::Canvas(QWidget* parent) : QWidget(parent) {
+    setBackgroundRole(QPalette::Window);
+    setAutoFillBackground(true);
+    // A diagram is about thirty primitives; redrawn every second, so allocate once.
+    m_primitives.reserve(64);
+}
+
+void Canvas::effacer() {
+    m_primitives.clear(); // keeps the capacity
+    update();
+}
+
+void Canvas::styleTrait(int style) {
+    m_style = style;
+}
+
+void Canvas::largeurTrait(int largeur) {
+    m_largeur = largeur;
+}
+
+void Canvas::ligne(QPointF de, QPointF a, const QColor& couleur) {
+    Primitive p;
+    p.genre = Primitive::Genre::Ligne;
+    p.p1 = de;
+    p.p2 = a;
+    p.couleur = couleur;
+    p.style = m_style;
+    p.largeur = m_largeur;
+    m_primitives.append(std::move(p));
+    update();
+}
+
+void Canvas::cercle(QPointF centre, double rayon, const QColor& couleur) {
+    Primitive p;
+    p.genre = Primitive::Genre::Cercle;
+    p.p1 = centre;
+    p.rayon = rayon;
+    p.couleur = couleur;
+    p.style = m_style;
+    p.largeur = m_largeur;
+    m_primitives.append(std::move(p));
+    update();
+}
+
+void Canvas::arc(QPointF centre, double rayon, const QColor& couleur, double debut) {
+    Primitive p;
+    p.genre = Primitive::Genre::Arc;
+    p.p1 = centre;
+    p.rayon = rayon;
+    p.debut = debut;
+    p.couleur = couleur;
+    p.style = m_style;
+    p.largeur = m_largeur;
+    m_primitives.append(std::move(p));
+    update();
+}
+
+void Canvas::texte(QPointF position, const QString& texte) {
+    Primitive p;
+    p.genre = Primitive::Genre::Texte;
+    p.p1 = position;
+    p.style = m_style;
+    p.largeur = m_largeur;
+    p.texte = texte;
+    m_primitives.append(std::move(p));
+    update();
+}
+
+double Canvas::largeurTwips() const {
+    return width() * platform::twipsParPixel;
+}
+
+double Canvas::hauteurTwips() const {
+    return height() * platform::twipsParPixel;
+}
+
+void Canvas::paintEvent(QPaintEvent* /*event*/) {
+    if (m_primitives.isEmpty()) {
+        return;
+    }
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    const double echelle = 1.0 / platform::twipsParPixel;
+    const QTransform enTwips = QTransform::fromScale(echelle, echelle);
+    const QColor couleurTexte = palette().color(QPalette::WindowText);
+    const double ascendante = painter.fontMetrics().ascent();
+
+    // Pen widths are in pixels: in the twip frame one pixel is 15 units wide.
+    QPen pinceau;
+    for (const Primitive& p : m_primitives) {
+        if (p.genre == Primitive::Genre::Texte) {
+            // Text keeps its point size: place it in pixels, top-left corner at the position.
+            painter.setTransform(QTransform());
+            painter.setPen(couleurTexte);
+            painter.drawText(QPointF(p.p1.x() * echelle, p.p1.y() * echelle + ascendante), p.texte);
+            continue;
+        }
+        painter.setTransform(enTwips);
+        pinceau.setColor(p.couleur);
+        pinceau.setWidthF(p.largeur * platform::twipsParPixel);
+        pinceau.setStyle(styleQt(p.style, p.largeur));
+        // Flat ends keep the dashes of thin lines apart; round ends close the arrow heads.
+        pinceau.setCapStyle(p.largeur > 1 ? Qt::RoundCap : Qt::FlatCap);
+        painter.setPen(pinceau);
+        switch (p.genre) {
+        case Primitive::Genre::Ligne:
+            painter.drawLine(p.p1, p.p2);
+            break;
+        case Primitive::Genre::Cercle:
+            painter.drawEllipse(p.p1, p.rayon, p.rayon);
+            break;
+        case Primitive::Genre::Arc: {
+            // QPainter counts 1/16 degree, counter-clockwise on screen, as the start angle is.
+            constexpr double seiziemesParRadian = 16.0 * 180.0 / 3.14159265358979323846;
+            const int debut = static_cast<int>(std::lround(p.debut * seiziemesParRadian));
+            painter.drawArc(
+                QRectF(p.p1.x() - p.rayon, p.p1.y() - p.rayon, 2 * p.rayon, 2 * p.rayon), debut,
+                360 * 16 - debut);
+            break;
+        }
+        case Primitive::Genre::Texte:
+            break;
+        }
+    }
+}

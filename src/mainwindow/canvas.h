@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QColor>
+#include <QPointF>
+#include <QString>
+#include <QVector>
+#include <QWidget>
+
+// The drawing steps of a picture box, in twips from its top-left corner, y downward.
+struct Primitive {
+    enum class Genre { Ligne, Cercle, Arc, Texte };
+    Genre genre = Genre::Ligne;
+    QPointF p1;       // line start, circle or arc centre, text top-left corner
+    QPointF p2;       // line end
+    double rayon = 0; // circle and arc
+    double debut = 0; // arc start angle, radians counter-clockwise from +x; ends at 2 pi
+    QColor couleur;   // line, circle and arc colour
+    int style = 0;    // pen: 0 solid, 1 dash, 2 dot
+    int largeur = 1;  // pen width in pixels
+    QString texte;
+};
+
+// The Qt pen style of a style (0 solid, 1 dash, 2 dot) at a width in pixels. As on the
+// original picture boxes, lines wider than 1 pixel show solid whatever the style.
+Qt::PenStyle styleQt(int style, int largeur);
+
+// A picture box: keeps what was drawn until the next clear and paints it at any scale.
+class Canvas : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Canvas(QWidget* parent = nullptr);
+
+    void effacer();
+    void styleTrait(int style); // 0 solid, 1 dash, 2 dot
+    void largeurTrait(int largeur);
+    int style() const { return m_style; }
+    int largeur() const { return m_largeur; }
+    void ligne(QPointF de, QPointF a, const QColor& couleur);
+    void cercle(QPointF centre, double rayon, const QColor& couleur);
+    void arc(QPointF centre, double rayon, const QColor& couleur, double debut);
+    // Text with its top-left corner at the position, in the widget's font and text colour.
+    void texte(QPointF position, const QString& texte);
+    double largeurTwips() const; // read at each use
+    double hauteurTwips() const;
+
+    const QVector<Primitive>& primitives() const { return m_primitives; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QVector<Primitive> m_primitives;
+    int m_style = 0;
+    int m_largeur = 1;
+};

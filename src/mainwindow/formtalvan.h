@@ -1,0 +1,190 @@
+#pragma once
+
+#include "platform/services.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class QToolButton;
+class About;
+class Canvas;
+class Droite;
+class Trait;
+
+// The window-level state that the routines share. Angles in degrees, times of day as day
+// fractions (0.5 is noon).
+struct EtatFormTalvan {
+    double Lat = 0;    // latitude, north positive
+    double Lon = 0;    // longitude, WEST positive
+    double Lambda = 0; // Lon in radians (x 0.017453292)
+    double EQ = 0;     // equation of time, minutes, mean minus apparent solar time
+    double Jd = 0;     // Julian day at 0 h UT of the chosen date
+    double Delta = 0;  // sun's declination, north positive
+    double k = 0;      // 90 - the angle measured on the wall
+    double AzP = 0;    // sun's azimuth, 0 = north, 90 = east
+    double Moy = 0;    // average wall declination from south, west positive; 0 = none
+    double GMT = 0;    // universal time of day
+    double Hl = 0;     // local time of day
+    double Hv = 0;     // apparent solar time of the place
+    bool ModifHl = false; // the local time is typed by hand
+    bool ModifTU = false; // the universal time is typed by hand
+    bool Modif = false;   // something worth saving was done
+    bool Chargee = false; // start-up has finished
+    std::int16_t Mem = 0; // number of kept lines of the list, 0 to 5
+    std::array<QString, 6> Libelles; // entries 1 to 5: altitude symbol, azimuth word,
+                                     // quit question, seconds word, quit title
+};
+
+class FormTalvan : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FormTalvan(const platform::Services& services, QWidget* parent = nullptr);
+    ~FormTalvan() override;
+
+    // The load step: restores the language, the date, the place and the list, brings
+    // everything up to date and shows the window.
+    void Charger();
+
+    const EtatFormTalvan& etat() const { return m_etat; }
+    QTimer* horloge() const { return Timer1; }
+    About* fenetreAbout() const;
+    Droite* fenetreDroite() const;
+
+    // The routines of the window.
+    void MajCalculs();
+    void DecSoleil();
+    void MajHeures();
+    void MajMoyenne();
+    void PosSoleil();
+    void AppliquerLangue(int langue); // 1 French, 2 Spanish
+
+public slots:
+    void Timer1_Timer();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Construction of the controls (formtalvan.cpp).
+    void construire();
+    void construireDate();
+    void construirePlace();
+    void construireHeures();
+    void construireAngle();
+    void construireListe();
+    void construireDiagrammes();
+    void construireCommandes();
+    void construireAide();
+    void relier();
+
+    // Handlers.
+    void Command1_Click();            // Calcul
+    void Command2_Click();            // keep
+    void Command3_Click();            // erase the last line
+    void Command4_Click();            // quit
+    void Command5_Click();            // reset
+    void Command6_Click();            // About
+    void Command7_Click();            // help panel
+    void Command8_Click();            // map aid
+    void Chec_Click(int index);
+    void Chec_MouseUp(int index);
+    void Option5_Click(int index);
+    void TextePlace_Change(QLineEdit* champ, double borne);
+    void Horloge_Click();             // Image1, Label13
+    void Text10_Click();
+    void Text11_Click();
+    void masquerAide();
+
+    // Writing the settings.
+    void demanderConservation();
+    void enregistrerTout();
+    void enregistrerLangue();
+    void signalerEchecEnregistrement();
+    int langue() const; // 1 French, 2 Spanish, from the flag buttons
+    QString separateur() const;
+    void ajouterMesure(double d);
+    void afficherErreurSaisie();
+    void effacerDiagrammes();
+    double decalageHeures(double heureTapee, bool tapeeEnTU) const;
+    double gmtDuJour(const QDateTime& utc, const QDateTime& local) const;
+
+    platform::Services m_services;
+    EtatFormTalvan m_etat;
+    bool m_fermetureDecidee = false; // the quit question has been answered
+    bool m_sansEnregistrer = false;  // "No" to the quit question: nothing is written
+    bool m_positionValide = false;   // the last PosSoleil computed the sun's position
+    QPointer<About> m_about;
+    QPointer<Droite> m_droite;
+
+    // Area 1: date and sun data.
+    std::array<QLabel*, 3> Label6{};
+    std::array<QComboBox*, 3> Combo1{};
+    QLabel* Label9 = nullptr;
+    QLineEdit* Text9 = nullptr;
+    QLabel* Label10 = nullptr;
+    QLineEdit* Text7 = nullptr;
+    QLabel* Label11 = nullptr;
+    QLineEdit* Text8 = nullptr;
+    // Area 2: place.
+    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QLineEdit* Text3 = nullptr;
+    QLineEdit* Text4 = nullptr;
+    QRadioButton* Option1 = nullptr; // north
+    QRadioButton* Option2 = nullptr; // south
+    QRadioButton* Option3 = nullptr; // west
+    QRadioButton* Option4 = nullptr; // east
+    // Area 3: time.
+    QLineEdit* Text10 = nullptr; // local time
+    QLineEdit* Text11 = nullptr; // universal time
+    QLineEdit* Text13 = nullptr; // solar time
+    QLabel* Label15 = nullptr;
+    QLabel* Label16 = nullptr;
+    QLabel* Label18 = nullptr;
+    QLabel* Label13 = nullptr;
+    QLabel* Image1 = nullptr;
+    Trait* Line1 = nullptr;
+    Trait* Line2 = nullptr;
+    QTimer* Timer1 = nullptr;
+    // Area 4: measured angle.
+    QToolButton* Command1 = nullptr;
+    QLabel* Label17 = nullptr;
+    QLineEdit* Text12 = nullptr;
+    // Area 5: the list.
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command5 = nullptr;
+    std::array<QLineEdit*, 5> DG{};
+    std::array<QCheckBox*, 5> Chec{};
+    // Area 6: result.
+    QLabel* Label5 = nullptr;
+    QLineEdit* Text15 = nullptr;
+    QLabel* Label7 = nullptr;
+    // Area 7: diagrams.
+    Canvas* PicHE = nullptr;
+    Canvas* PicAZ = nullptr;
+    QLabel* Label35 = nullptr;
+    QLabel* Label36 = nullptr;
+    // Area 8: commands.
+    std::array<QToolButton*, 2> Option5{};
+    QToolButton* Command4 = nullptr;
+    QToolButton* Command6 = nullptr;
+    QToolButton* Command7 = nullptr;
+    QToolButton* Command8 = nullptr;
+    // Area 9: help panel.
+    QWidget* Frame3 = nullptr;
+    QLabel* Image2 = nullptr;
+    QLabel* Label8 = nullptr;
+};

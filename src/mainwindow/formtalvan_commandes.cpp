@@ -1,0 +1,108 @@
+// Wiring of the controls, the clicks caught by the event filter, and the map aid.
+
+#include "mainwindow/formtalvan.h"
+#include "overlay/droite.h"
+#include "overlay/maplink.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+
+void FormTalvan::relier() {
+    connect(Timer1, &QTimer::timeout, this, &FormTalvan::Timer1_Timer);
+    connect(Command1, &QAbstractButton::clicked, this, &FormTalvan::Command1_Click);
+    connect(Command2, &QAbstractButton::clicked, this, &FormTalvan::Command2_Click);
+    connect(Command3, &QAbstractButton::clicked, this, &FormTalvan::Command3_Click);
+    connect(Command4, &QAbstractButton::clicked, this, &FormTalvan::Command4_Click);
+    connect(Command5, &QAbstractButton::clicked, this, &FormTalvan::Command5_Click);
+    connect(Command6, &QAbstractButton::clicked, this, &FormTalvan::Command6_Click);
+    connect(Command7, &QAbstractButton::clicked, this, &FormTalvan::Command7_Click);
+    connect(Command8, &QAbstractButton::clicked, this, &FormTalvan::Command8_Click);
+    for (int i = 0; i < 5; ++i) {
+        connect(Chec[i], &QCheckBox::toggled, this, [this, i] { Chec_Click(i); });
+        Chec[i]->installEventFilter(this);
+        // Emptying a ticked line by hand unticks it: an empty line is never ticked.
+        connect(DG[i], &QLineEdit::textChanged, this, [this, i](const QString& t) {
+            if (t.isEmpty() && Chec[i]->isChecked())
+                Chec[i]->setChecked(false);
+        });
+    }
+    for (int i = 0; i < 2; ++i)
+        connect(Option5[i], &QAbstractButton::toggled, this, [this, i](bool actif) {
+            if (actif)
+                Option5_Click(i);
+        });
+    for (QRadioButton* o : {Option1, Option2, Option3, Option4})
+        connect(o, &QAbstractButton::toggled, this, [this](bool actif) {
+            if (actif)
+                MajCalculs();
+        });
+    for (QComboBox* c : Combo1)
+        connect(c, &QComboBox::activated, this, &FormTalvan::MajCalculs);
+    const std::pair<QLineEdit*, double> lieux[4] = {{Text1, 90}, {Text2, 60}, {Text3, 180}, {Text4, 60}};
+    for (const auto& [champ, borne] : lieux) {
+        connect(champ, &QLineEdit::textChanged, this,
+                [this, c = champ, b = borne] { TextePlace_Change(c, b); });
+        champ->installEventFilter(this);
+    }
+    for (QObject* o : std::initializer_list<QObject*>{Text10, Text11, Image1, Label13, Image2, Label8})
+        o->installEventFilter(this);
+    connect(Text12, &QLineEdit::returnPressed, this, &FormTalvan::Command1_Click);
+}
+
+bool FormTalvan::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (watched == Text1 || watched == Text2 || watched == Text3 || watched == Text4)
+            m_etat.Modif = true;
+        else if (watched == Text10)
+            Text10_Click();
+        else if (watched == Text11)
+            Text11_Click();
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        const auto* souris = static_cast<QMouseEvent*>(event);
+        const auto* w = qobject_cast<QWidget*>(watched);
+        const bool dedans = w && w->rect().contains(souris->position().toPoint());
+        if ((watched == Image1 || watched == Label13) && dedans)
+            Horloge_Click();
+        else if ((watched == Image2 || watched == Label8) && dedans)
+            masquerAide();
+        for (int i = 0; i < 5; ++i)
+            if (watched == Chec[i])
+                // After the box has handled the click, so that the tick ends cleared.
+                QTimer::singleShot(0, this, [this, i] { Chec_MouseUp(i); });
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FormTalvan::Command8_Click() {
+    const QUrl adresse = overlay::adresseCarte(m_etat.Lat, m_etat.Lon);
+    if (!m_droite) {
+        m_droite = new Droite(m_services.effects);
+        connect(m_droite, &Droite::retour, this, [this] {
+            showNormal();
+            raise();
+            activateWindow();
+        });
+    }
+    const overlay::LegendesDroite legendes = overlay::legendesDroite(langue());
+    if (auto* l = m_droite->findChild<QLabel*>(QStringLiteral("Label1")))
+        l->setText(QString::fromUtf8(legendes.transparence));
+    if (auto* l = m_droite->findChild<QLabel*>(QStringLiteral("Label2")))
+        l->setText(QString::fromUtf8(legendes.angle));
+    if (auto* b = m_droite->findChild<QAbstractButton*>(QStringLiteral("Command1")))
+        b->setText(QString::fromUtf8(legendes.retour));
+    m_droite->show();
+    // Out of the way so that the map shows; the overlay's "Retour" brings it back.
+    showMinimized();
+    QCoreApplication::processEvents();
+    m_services.opener.ouvrir(adresse);
+}

@@ -1,0 +1,99 @@
+// French and Spanish, the help panel and the About command.
+
+#include "about/about.h"
+#include "mainwindow/captions.h"
+#include "mainwindow/formtalvan.h"
+#include "platform/geometry.h"
+
+#include <QAbstractButton>
+#include <QIcon>
+#include <QLabel>
+#include <QToolButton>
+
+namespace {
+
+void ecrire(QObject* cible, captions::Propriete propriete, const QString& texte) {
+    if (!cible)
+        return;
+    switch (propriete) {
+    case captions::Propriete::Caption:
+        if (auto* l = qobject_cast<QLabel*>(cible))
+            l->setText(texte);
+        else if (auto* b = qobject_cast<QAbstractButton*>(cible))
+            b->setText(texte);
+        break;
+    case captions::Propriete::ToolTip:
+        if (auto* w = qobject_cast<QWidget*>(cible))
+            w->setToolTip(texte);
+        break;
+    case captions::Propriete::Tag:
+        cible->setProperty("Tag", texte);
+        break;
+    case captions::Propriete::Titre:
+        if (auto* w = qobject_cast<QWidget*>(cible))
+            w->setWindowTitle(texte);
+        break;
+    case captions::Propriete::Texte:
+        break;
+    }
+}
+
+} // namespace
+
+int FormTalvan::langue() const { return Option5[0]->isChecked() ? 1 : 2; }
+
+void FormTalvan::Option5_Click(int index) { AppliquerLangue(index + 1); }
+
+void FormTalvan::AppliquerLangue(int langue) {
+    const bool fr = langue == 1;
+    for (const captions::Ligne& ligne : captions::table()) {
+        const QString texte = QString::fromUtf8(fr ? ligne.fr : ligne.es);
+        const QString nom = QString::fromLatin1(ligne.nom);
+        if (ligne.propriete == captions::Propriete::Texte) {
+            const int entree = nom.section(QLatin1Char('_'), 1).toInt();
+            if (entree >= 1 && entree <= 5)
+                m_etat.Libelles[entree] = texte;
+            continue;
+        }
+        // The About window takes its texts when it exists; it is created when opened.
+        QWidget* fenetre = ligne.fenetre == captions::Fenetre::Principale
+                               ? static_cast<QWidget*>(this)
+                               : static_cast<QWidget*>(m_about.data());
+        if (!fenetre)
+            continue;
+        QObject* cible = fenetre->objectName() == nom ? fenetre : fenetre->findChild<QObject*>(nom);
+        ecrire(cible, ligne.propriete, texte);
+    }
+    QStringList aide;
+    for (const captions::LigneAide& l : captions::aide())
+        aide << QString::fromUtf8(fr ? l.fr : l.es);
+    Label8->setText(aide.join(QStringLiteral("\r\n")));
+    Label13->setToolTip(Image1->toolTip());
+    MajCalculs();
+}
+
+void FormTalvan::Command6_Click() {
+    if (!m_about) {
+        m_about = new About(m_services, windowIcon(),
+                            QIcon(QStringLiteral(":/images/soleil.svg")).pixmap(32, 32), this);
+        connect(m_about, &About::retour, this, [this] {
+            show();
+            raise();
+            activateWindow();
+        });
+    }
+    AppliquerLangue(langue());
+    if (auto* version = m_about->findChild<QLabel*>(QStringLiteral("Label4")))
+        version->setText(version->property("Tag").toString() + QStringLiteral(" :") +
+                         QString::number(m_services.identity.majeure) + QLatin1Char('.') +
+                         QString::number(m_services.identity.mineure));
+    m_about->show();
+}
+
+void FormTalvan::Command7_Click() {
+    Frame3->setVisible(!Frame3->isVisible());
+    Frame3->move(0, Frame3->y());
+    Frame3->raise();
+}
+
+void FormTalvan::masquerAide() { Frame3->hide(); }

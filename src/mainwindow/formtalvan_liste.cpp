@@ -1,0 +1,171 @@
+// The reading of the wall and the list of readings.
+
+#include "mainwindow/captions.h"
+#include "mainwindow/controls.h"
+#include "mainwindow/formtalvan.h"
+#include "solar/calculerror.h"
+#include "solar/observation.h"
+#include "solar/textformat.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+// A list line read with the user's locale, the convention its numbers are written in.
+std::optional<double> nombreLocal(const QString& texte) {
+    bool ok = false;
+    const double v = QLocale().toDouble(texte.trimmed(), &ok);
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+} // namespace
+
+void FormTalvan::afficherErreurSaisie() {
+    Label7->setText(QString::fromUtf8(captions::ErreurSaisie));
+}
+
+void FormTalvan::Command1_Click() {
+    MajHeures();
+    // Without the sun's position for this instant there is no declination to give: the
+    // azimuth left from an earlier instant would make a wrong number that looks right.
+    const bool positionValide = m_positionValide;
+    bool dateValide = true;
+    try {
+        DecSoleil();
+    } catch (const solar::CalculError&) {
+        dateValide = false;
+    }
+    MajCalculs();
+    std::optional<double> angle;
+    try {
+        const std::string t = Text12->text().toStdString();
+        // An angle field with no number in it is an input error, not a reading of 0.
+        if (t.find_first_of("0123456789") != std::string::npos)
+            angle = solar::ValMesure(t);
+    } catch (const solar::CalculError&) {
+    }
+    if (!positionValide || !dateValide || !angle) {
+        afficherErreurSaisie();
+        return;
+    }
+    m_etat.k = 90 - *angle;
+    try {
+        ajouterMesure(solar::DeclinaisonMur(m_etat.AzP, m_etat.k));
+    } catch (const solar::CalculError&) {
+        afficherErreurSaisie();
+    }
+}
+
+void FormTalvan::ajouterMesure(double d) {
+    if (m_etat.Mem < 0)
+        m_etat.Mem = 0;
+    if (m_etat.Mem >= 5)
+        return;
+    DG[m_etat.Mem]->setText(
+        QString::fromStdString(solar::FormatDiese0(d, separateur().toStdString())));
+    MajMoyenne();
+}
+
+void FormTalvan::MajMoyenne() {
+    std::vector<double> valeurs;
+    bool motCoche = false;
+    for (int i = 0; i < 5; ++i) {
+        if (!Chec[i]->isChecked())
+            continue;
+        // A ticked line that is not a number takes no part in the average.
+        if (const auto v = nombreLocal(DG[i]->text()))
+            valeurs.push_back(*v);
+        else if (!DG[i]->text().isEmpty())
+            motCoche = true;
+    }
+    if (motCoche)
+        afficherErreurSaisie();
+
+    double moy = 0;
+    try {
+        if (const auto m = solar::Moyenne(valeurs))
+            moy = *m;
+    } catch (const solar::CalculError&) {
+        afficherErreurSaisie();
+    }
+    m_etat.Moy = moy;
+    std::string affiche;
+    if (!valeurs.empty()) {
+        try {
+            affiche = solar::FormatDiese(moy, separateur().toStdString());
+        } catch (const solar::CalculError&) {
+        }
+    }
+    Text15->setText(QString::fromStdString(affiche));
+    // Decided on the average as shown, whatever the decimal separator.
+    if (std::round(moy * 100) == 0)
+        return;
+    if (solar::MoyenneHorsLimites(moy))
+        afficherErreurSaisie();
+    try {
+        PosSoleil();
+    } catch (const solar::CalculError&) {
+    }
+}
+
+void FormTalvan::Chec_Click(int index) {
+    // An empty line can never be ticked, by mouse or keyboard.
+    if (Chec[index]->isChecked() && DG[index]->text().isEmpty()) {
+        Chec[index]->setChecked(false);
+        return;
+    }
+    MajMoyenne();
+}
+
+void FormTalvan::Chec_MouseUp(int index) {
+    if (DG[index]->text().isEmpty())
+        Chec[index]->setChecked(false);
+}
+
+void FormTalvan::Command2_Click() {
+    const int mem = m_etat.Mem;
+    if (mem < 0 || mem >= 5)
+        return;
+    if (DG[mem]->text().isEmpty())
+        return;
+    Chec[mem]->setChecked(true);
+    colorerTexte(DG[mem], VertGarde);
+    m_etat.Modif = true;
+    ++m_etat.Mem;
+}
+
+void FormTalvan::Command3_Click() {
+    if (m_etat.Mem <= 0)
+        return;
+    if (m_etat.Mem > 5)
+        m_etat.Mem = 5;
+    if (!(m_etat.Mem < 5 && !DG[m_etat.Mem]->text().isEmpty()))
+        --m_etat.Mem;
+    const int i = m_etat.Mem;
+    DG[i]->clear();
+    colorerTexte(DG[i], Qt::black);
+    Chec[i]->setChecked(false);
+    m_etat.Modif = true;
+}
+
+void FormTalvan::Command5_Click() {
+    for (int i = 0; i < 5; ++i) {
+        DG[i]->clear();
+        colorerTexte(DG[i], Qt::black);
+        Chec[i]->setChecked(false);
+        m_services.settings.ecrire(QStringLiteral("Start"), QString::number(i), QString());
+    }
+    if (!m_services.settings.enregistrer())
+        signalerEchecEnregistrement();
+    Text15->clear();
+    Label7->clear();
+    m_etat.Mem = 0;
+    m_etat.Modif = true;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QSettings;
+
+namespace platform {
+
+// Per-user text settings, addressed by section and key.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    virtual QString lire(const QString& section, const QString& key,
+                         const QString& defaut) const = 0;
+    virtual void ecrire(const QString& section, const QString& key, const QString& value) = 0;
+    // Writes what is pending to its medium; false when that failed.
+    virtual bool enregistrer() = 0;
+    // Where the settings live, for messages to the user.
+    virtual QString emplacement() const = 0;
+};
+
+// INI file, by default ~/.config/<name>/<name>.conf for the executable's base name.
+class QtSettingsStore final : public SettingsStore {
+public:
+    explicit QtSettingsStore(const QString& applicationName);
+    static std::unique_ptr<QtSettingsStore> fromFile(const QString& path);
+    ~QtSettingsStore() override;
+
+    QString lire(const QString& section, const QString& key,
+                 const QString& defaut) const override;
+    void ecrire(const QString& section, const QString& key, const QString& value) override;
+    bool enregistrer() override;
+    QString emplacement() const override;
+
+private:
+    QtSettingsStore() = default;
+    std::unique_ptr<QSettings> m_settings;
+    bool m_lisible = true;
+};
+
+} // namespace platform

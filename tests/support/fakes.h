@@ -1,0 +1,76 @@
+#pragma once
+
+#include "platform/services.h"
+
+#include <QList>
+#include <QMap>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <memory>
+
+// A fixed clock on a real time zone ("Europe/Paris", "America/Santiago", ...).
+class FakeClock final : public platform::ZoneClock {
+public:
+    explicit FakeClock(const QDateTime& utc = QDateTime(QDate(2008, 2, 11), QTime(12, 0), Qt::UTC),
+                       const QByteArray& zoneId = "Europe/Paris")
+        : m_utc(utc.toUTC()), m_zone(zoneId) {}
+    QDateTime maintenantUtc() const override { return m_utc; }
+    QTimeZone zone() const override { return m_zone; }
+    void regler(const QDateTime& utc) { m_utc = utc.toUTC(); }
+    void avancer(int secondes) { m_utc = m_utc.addSecs(secondes); }
+    void reglerZone(const QByteArray& id) { m_zone = QTimeZone(id); }
+
+private:
+    QDateTime m_utc;
+    QTimeZone m_zone;
+};
+
+// Settings in memory, with a journal of the writes in their order.
+class MemorySettings final : public platform::SettingsStore {
+public:
+    QString lire(const QString& section, const QString& key, const QString& defaut) const override {
+        return valeurs.value(section + '/' + key, defaut);
+    }
+    void ecrire(const QString& section, const QString& key, const QString& value) override {
+        valeurs.insert(section + '/' + key, value);
+        journal << key;
+    }
+    bool enregistrer() override { return !echecEcriture; }
+    QString emplacement() const override { return QStringLiteral("/tmp/orsaline-test.conf"); }
+
+    QMap<QString, QString> valeurs; // "Start/deglat" -> "48"
+    QStringList journal;            // keys in the order written
+    bool echecEcriture = false;
+};
+
+class RecordingOpener final : public platform::DocumentOpener {
+public:
+    void ouvrir(const QUrl& adresse) override { adresses << adresse; }
+    QList<QUrl> adresses;
+};
+
+class FakeWindowEffects final : public platform::WindowEffects {
+public:
+    void premierPlan(QWidget*, bool actif) override { topmost = actif; }
+    void transparence(QWidget*, int o) override { opacite = o; }
+    void deplacer(QWidget*) override { ++deplacements; }
+    bool topmost = false;
+    int opacite = -1;
+    int deplacements = 0;
+};
+
+// All the fakes together, and the Services that point at them.
+struct FakeServices {
+    FakeClock clock;
+    MemorySettings settings;
+    RecordingOpener opener;
+    FakeWindowEffects effects;
+    platform::ProgramIdentity identity{QStringLiteral("orsaline"), 3, 0, 0};
+    platform::AdressesAuteur adresses{QStringLiteral("auteur@example.org"),
+                                      QStringLiteral("https://auteur.example.org"),
+                                      QStringLiteral("https://traduction.example.org")};
+    platform::Services services() {
+        return platform::Services{settings, clock, opener, effects, identity, adresses};
+    }
+};
