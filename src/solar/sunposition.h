@@ -1,0 +1,21 @@
+#pragma once
+
+namespace solar {
+
+struct PositionSoleil {
+    double azimut;  // degrees, 0 = north, 90 = east, 180 = south, 270 = west; 0 to 360
+    double hauteur; // degrees above the horizon, negative below; no refraction
+};
+
+// Position of the sun's centre for the date read from the date lists (day and month as
+// read, the year rounded half to even into a 16-bit integer), the universal time of day
+// gmt (day fraction), the latitude lat (degrees, north positive) and the longitude lon
+// (degrees, WEST positive).
+// Throws CalculError for a year outside 16 bits (also after taking January and February
+// as months 13 and 14 of the year before), for the sun exactly at the zenith, and at a
+// latitude of +-90 degrees, where no azimuth exists. On the meridian the azimuth is 0 or
+// 180 exactly.
+PositionSoleil PosSoleil(double jour, double mois, double annee, double gmt, double lat,
+                         double lon);
+
+} // namespace solar
