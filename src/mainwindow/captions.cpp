@@ -1,0 +1,116 @@
+#include "mainwindow/captions.h"
+
+#include <array>
+
+namespace captions {
+
+namespace {
+
+using enum Fenetre;
+using enum Propriete;
+
+// The About button and the About window's title bar share their words.
+constexpr const char* AProposFr = "A propos";
+constexpr const char* AProposEs = "Acerca de";
+
+// Texts are UTF-8. A doubled apostrophe ('') is the program's way of quoting a word and
+// is shown as it stands. Row 2's Spanish text lacks its closing parenthesis: it has always
+// been written so.
+constexpr std::array<Ligne, 49> Table{{
+    {1, Principale, "Libelles_1", Texte, "He", "Altura"},
+    {2, Principale, "PicHE", ToolTip,
+     "Hauteur du centre du soleil (sans tenir Compte de la réfraction atmosphérique)",
+     "Altura del centro del sol (sin tener en cuenta la refracción atmosférica"},
+    {3, Principale, "Libelles_2", Texte, "Azimut", "Azimut"},
+    {4, Principale, "Libelles_3", Texte, "Voulez vous conserver les calculs effectués?",
+     "¿Guardar los cálculos realizados?"},
+    {5, Principale, "Libelles_5", Texte, "Au revoir", "Adios"},
+    {6, Principale, "PicAZ", ToolTip, "Azimut du centre du Soleil", "Azimut del centro del sol"},
+    {7, Principale, "Option5_0", ToolTip, "Français", "Francés"},
+    {8, Principale, "Option5_1", ToolTip, "Espagnol", "Español"},
+    {9, Principale, "LabAide_0", Caption, "Angle à reporter", "Ángulo para transladar"},
+    {10, Principale, "LabAide_1", Caption, "Fil à plomb tenu à la main",
+     "Plomada sujeta con la mano"},
+    {11, Principale, "LabAide_2", Caption, "Ombre du Soleil", "Sombra del Sol"},
+    {12, Principale, "LabAide_3", Caption, "Mur vertical", "Pared Vertical"},
+    {13, Principale, "LabAide_4", Caption, "Rapporteur parfaitement horizontal",
+     "Transportador perfectamente horizontal"},
+    {14, Principale, "Command2", Caption, "Garder", "Guardar"},
+    {15, Principale, "Command3", Caption, "Efface le dernier", "Eliminar la última"},
+    {16, Principale, "Command5", Caption, "Reset", "Resetear"},
+    {17, Principale, "Label5", Caption, "Orsaline du mur", "Orsalina de la pared"},
+    {18, Principale, "FormTalvan", Titre, "Orsaline", "Orsalina"},
+    {19, Principale, "Command1", Caption, "Calcul", "Calcular"},
+    {20, Principale, "Label17", Caption, "Angle mesuré au mur", "Ángulo medido en la pared"},
+    {21, Principale, "Label6_0", Caption, "Jour", "Día"},
+    {22, Principale, "Label6_1", Caption, "Mois", "Mes"},
+    {23, Principale, "Label6_2", Caption, "Année", "Año"},
+    {24, Principale, "Label9", Caption, "Déclinaison du soleil", "Declinación del sol"},
+    {25, Principale, "Label10", Caption, "Equation du temps", "Ecuación de tiempo"},
+    {26, Principale, "Label11", Caption, "Correction en Longitude", "Corrección por Longitud"},
+    // The leading blank separates the unit from the number it follows.
+    {27, Principale, "Libelles_4", Texte, " Secondes", " Segundos"},
+    {28, Principale, "Option1", Caption, "Nord", "Norte"},
+    {29, Principale, "Option2", Caption, "Sud", "Sur"},
+    {30, Principale, "Option3", Caption, "Ouest", "Oeste"},
+    {31, Principale, "Option4", Caption, "Est", "Este"},
+    {32, Principale, "Image1", ToolTip, "Cliquez pour entrer les heures manuellement.",
+     "Pulsar para introducir las horas manualmente."},
+    {33, Principale, "Label15", Caption, "H Locale", "Hora Local"},
+    {34, Principale, "Label16", Caption, "H GMT", "Hora GMT"},
+    {35, Principale, "Label18", Caption, "H Solaire", "Hora Solar"},
+    {36, Principale, "Label12", Caption, "Vue de dessus.", "Vista desde arriba."},
+    {37, Principale, "Command7", Caption, "Aide", "Ayuda"},
+    {38, Principale, "Command8", Caption, "Google", "Google"},
+    {39, Principale, "Command8", ToolTip, "Déterminer l'orientation de votre mur avec Google",
+     "para determinar la orientación de tu pared con Google"},
+    {40, Principale, "Command6", Caption, AProposFr, AProposEs},
+    {41, About, "About", Titre, AProposFr, AProposEs},
+    {42, Principale, "Command4", Caption, "Quitter", "Salir"},
+    {43, About, "Label1_0", Caption,
+     "Les formules utilisées pour les calculs sont issues des ouvrages de Orbeck",
+     "Las fórmulas utilizadas para los cálculos han salido de obras de Orbeck"},
+    {44, About, "Label4", Tag, "Version", "Versión"},
+    {45, About, "Label1_1", Caption,
+     "Ce logiciel est gratuit : vous pouvez le copier et le diffuser librement.",
+     "Este programa es gratuito: puede copiarlo y difundirlo libremente."},
+    {46, About, "Label3", Caption, "Visiter le site de l'auteur", "Visitar el sitio del autor"},
+    {47, About, "Label2", Caption, "Envoyer un coucou à l'auteur",
+     "Enviar un mensaje al autor (en francés o inglés a ser posible)"},
+    {48, About, "Label5", Caption, "Traductions Espagnoles de Vantrell du site ''Brivane''",
+     "Traducción al español de Vantrell, colaborador de la revista''Brivane''"},
+    {49, About, "Command1", Caption, "Retour", "Volver"},
+}};
+
+constexpr std::array<LigneAide, 5> Aide{{
+    {"- Renseignez votre position géographique puis...",
+     "- Introducir vuestra posición geográfica y después…"},
+    {"- Entrez dans la fenêtre ''Angle mesuré''l'angle mesuré. Appuyez ensuite sur le bouton "
+     "''Calcul''",
+     "- Introducir en la ventana ''Ángulo medido en la pared'' el ángulo medido. Pulsad a "
+     "continuación el botón ''Calcular''."},
+    {"- Si la mesure vous parait précise appuyez sur le bouton ''Garder''.",
+     "- Si la medida os parece precisa pulsad el botón ''Guardar''."},
+    {"- Recommencez l'opération 2 ou 3 fois dans la journée, la valeur calculée de la "
+     "déclinaison sera la moyenne des données cochées. (Le trait vert dans l'azimut du soleil "
+     "représente le mur).",
+     "- Repetir la operación 2 ó 3 veces durante el día, el valor calculado de la declinación "
+     "será la media de los datos obtenidos. (El trazo verde en el cartel del azimut representa "
+     "el muro)."},
+    {"- En cliquant dans l'image d'une montre vous pourrez arreter la pendule et entrer une "
+     "heure locale ou TU de mesure.",
+     "- Pulsando en el dibujo del reloj se puede parar la hora actual e introducir una hora "
+     "local o de TU."},
+}};
+
+} // namespace
+
+std::span<const Ligne> table() {
+    return Table;
+}
+
+std::span<const LigneAide> aide() {
+    return Aide;
+}
+
+} // namespace captions
