@@ -1,0 +1,42 @@
+#pragma once
+
+#include <span>
+
+// The French and Spanish texts of the program.
+namespace captions {
+
+enum class Fenetre { Principale, About };
+enum class Propriete {
+    Caption, // text of a label or button
+    ToolTip,
+    Tag,     // dynamic property "Tag" of the control
+    Titre,   // window title
+    Texte    // an entry of Libelles; the name is "Libelles_<entry>"
+};
+
+struct Ligne {
+    int rang;            // row number of the caption table
+    Fenetre fenetre;
+    const char* nom;     // objectName of the target ("Option5_0", "LabAide_3", "Libelles_4",
+                         // "FormTalvan", "About", "Label1_0" in the About window, ...)
+    Propriete propriete;
+    const char* fr;      // UTF-8
+    const char* es;      // UTF-8
+};
+
+// Rows 1 to 49, in order.
+std::span<const Ligne> table();
+
+struct LigneAide {
+    const char* fr;
+    const char* es;
+};
+// The five help lines H1 to H5.
+std::span<const LigneAide> aide();
+
+// The tooltip start-up gives every tick box of the list (not language-dependent).
+inline constexpr const char* InfoBulleChec = "Utiliser pour le calcul";
+// The input error message of the list (not language-dependent).
+inline constexpr const char* ErreurSaisie = "Erreur dans la saisie des données, recommencez !";
+
+} // namespace captions
