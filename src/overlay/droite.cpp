@@ -1,0 +1,132 @@
+#include "overlay/droite.h"
+
+#include "platform/fonts.h"
+#include "platform/geometry.h"
+#include "solar/constants.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <cmath>
+
+using platform::rectTw;
+
+namespace {
+
+QLabel* legende(const char* nom, const QString& texte, const QRect& place, QWidget* parent) {
+    auto* l = new QLabel(texte, parent);
+    l->setObjectName(QLatin1String(nom));
+    l->setGeometry(place);
+    l->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    l->setFont(platform::police(QStringLiteral("Arial"), 8.25));
+    return l;
+}
+
+QScrollBar* barre(const char* nom, int minimum, int maximum, const QRect& place, QWidget* parent) {
+    auto* b = new QScrollBar(Qt::Horizontal, parent);
+    b->setObjectName(QLatin1String(nom));
+    b->setGeometry(place);
+    b->setRange(minimum, maximum);
+    b->setSingleStep(10);
+    b->setPageStep(100);
+    // The value changes at the end of a thumb drag only, not while it moves.
+    b->setTracking(false);
+    return b;
+}
+
+} // namespace
+
+Droite::Droite(platform::WindowEffects& effets, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_effets(effets) {
+    setObjectName(QStringLiteral("Droite"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(platform::sizeTw(3555, 3990));
+    QPalette fond = palette();
+    fond.setColor(QPalette::Window, Qt::white);
+    setPalette(fond);
+    setAutoFillBackground(true);
+
+    auto* frame1 = new QFrame(this);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    frame1->setGeometry(rectTw(0, 3225, 4000, 810));
+    frame1->setFrameShape(QFrame::NoFrame);
+    frame1->setAutoFillBackground(true);
+    // Presses on the panel and the read-out do not start a move of the window.
+    frame1->setAttribute(Qt::WA_NoMousePropagation);
+
+    auto* label1 =
+        legende("Label1", QStringLiteral("Transparence"), rectTw(75, 15, 1035, 255), frame1);
+    auto* hscroll1 = barre("HScroll1", 20, 255, rectTw(1230, 15, 2265, 225), frame1);
+    auto* label2 = legende("Label2", QStringLiteral("Angle"), rectTw(75, 255, 1035, 255), frame1);
+    m_angle = barre("HScroll2", 0, 360, rectTw(1230, 255, 2265, 225), frame1);
+    auto* command1 = new QPushButton(QStringLiteral("Retour"), frame1);
+    command1->setObjectName(QStringLiteral("Command1"));
+    command1->setGeometry(rectTw(1230, 495, 2265, 270));
+
+    m_lecture = new QLabel(QStringLiteral("XX°"), this);
+    m_lecture->setObjectName(QStringLiteral("Label3"));
+    m_lecture->setGeometry(rectTw(1350, 2955, 900, 210));
+    m_lecture->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_lecture->setFont(platform::police(QStringLiteral("Arial"), 9, true));
+    m_lecture->setAttribute(Qt::WA_NoMousePropagation);
+
+    setTabOrder(frame1, command1);
+    setTabOrder(command1, label1);
+    setTabOrder(label1, hscroll1);
+    setTabOrder(hscroll1, label2);
+    setTabOrder(label2, m_angle);
+    setTabOrder(m_angle, m_lecture);
+
+    connect(hscroll1, &QScrollBar::valueChanged, this,
+            [this](int opacite) { m_effets.transparence(this, opacite); });
+    connect(m_angle, &QScrollBar::valueChanged, this, &Droite::MajDroite);
+    connect(command1, &QPushButton::clicked, this, [this] {
+        close();
+        emit retour();
+    });
+
+    // Load step: both values differ from the bars' minimums, so both handlers run.
+    m_effets.premierPlan(this, true);
+    hscroll1->setValue(200);
+    m_angle->setValue(180);
+}
+
+void Droite::MajDroite() {
+    const float w = static_cast<float>(width() * platform::twipsParPixel);
+    // Centre in single precision, both coordinates from the width.
+    const float cx = w / 2;
+    const float cy = w / 2 - 500;
+    m_ag = m_angle->value() * solar::DegRad;
+
+    // Li runs a full width past the centre each way, at Ag clockwise from +x on screen.
+    m_li = QLineF(cx + w * std::cos(m_ag), cy + w * std::sin(m_ag), cx - w * std::cos(m_ag),
+                  cy - w * std::sin(m_ag));
+    // Fl: a quarter width from the centre, square to Li; 0 degrees points up (north on
+    // the map), 90 to the right.
+    const double normale = m_ag + 1.57079628;
+    m_fl = QLineF(cx, cy, cx - (w / 4) * std::cos(normale), cy - (w / 4) * std::sin(normale));
+
+    m_lecture->setText(QString::number(m_angle->value()) + QStringLiteral("°"));
+    update();
+}
+
+void Droite::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(1 / platform::twipsParPixel, 1 / platform::twipsParPixel); // drawn in twips
+    QPen trait(QColor(255, 0, 0), 3);
+    trait.setCosmetic(true); // 3 pixels wide whatever the scale
+    p.setPen(trait);
+    p.drawLine(m_li);
+    trait.setColor(QColor(0, 0, 192));
+    p.setPen(trait);
+    p.drawLine(m_fl);
+}
+
+void Droite::mousePressEvent(QMouseEvent* event) {
+    m_effets.deplacer(this);
+    event->accept();
+}

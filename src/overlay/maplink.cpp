@@ -1,0 +1,26 @@
+#include "overlay/maplink.h"
+
+#include "solar/textformat.h"
+
+#include <QByteArray>
+#include <string>
+
+namespace overlay {
+
+QUrl adresseCarte(double lat, double lon) {
+    // "ll" is the centre (latitude,longitude east positive); "spn" the extent of the view
+    // in degrees; "t=h" the satellite view with labels; "hl=fr" the page's own language.
+    const std::string texte = "https://www.google.com/maps?ll=" + solar::TexteLatitudeCarte(lat) +
+                              "," + solar::TexteLongitudeCarte(-lon) +
+                              "&spn=0.099583,0.219830&t=h&hl=fr";
+    // The text is plain ASCII already encoded; fromEncoded keeps the query as written.
+    return QUrl::fromEncoded(QByteArray::fromStdString(texte), QUrl::StrictMode);
+}
+
+LegendesDroite legendesDroite(int langue) {
+    if (langue == 1)
+        return {"Transparence", "Angle", "Retour"};
+    return {"Transparencia", "\xc3\xa1ngulo", "Volver"}; // "ángulo"
+}
+
+} // namespace overlay
