@@ -13,8 +13,8 @@ int main(int argc, char* argv[]) {
     platform::SystemClock horloge;
     platform::DesktopOpener ouvreur;
     platform::QtWindowEffects effets;
-    const platform::Services services{settings, horloge, ouvreur, effets, identite,
-                                      platform::AdressesAuteur::duProgramme()};
+    const platform::Services services{settings, horloge,  ouvreur,
+                                      effets,   identite, platform::AdressesAuteur::duProgramme()};
 
     FormTalvan fenetre(services);
     fenetre.Charger();

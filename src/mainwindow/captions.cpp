@@ -103,7 +103,22 @@ constexpr std::array<LigneAide, 5> Aide{{
      "local o de TU."},
 }};
 
+constexpr std::array<NomAccessible, 8> NomsAccessibles{{
+    {"Text1", "Latitude, degrés", "Latitud, grados"},
+    {"Text2", "Latitude, minutes", "Latitud, minutos"},
+    {"Text3", "Longitude, degrés", "Longitud, grados"},
+    {"Text4", "Longitude, minutes", "Longitud, minutos"},
+    {"DG_", "Mesure %1", "Medida %1"},
+    {"Chec_", "Utiliser la mesure %1", "Usar la medida %1"},
+    {"Label7", "Message", "Mensaje"},
+    {"Image1", "Horloge", "Reloj"},
+}};
+
 } // namespace
+
+std::span<const NomAccessible> nomsAccessibles() {
+    return NomsAccessibles;
+}
 
 std::span<const Ligne> table() {
     return Table;

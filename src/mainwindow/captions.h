@@ -34,6 +34,15 @@ struct LigneAide {
 // The five help lines H1 to H5.
 std::span<const LigneAide> aide();
 
+// Names read by screen readers for the controls that have no caption of their own.
+// "%1" in a name takes the line's number (1 to 5).
+struct NomAccessible {
+    const char* nom; // objectName, or a prefix ending in "_" for the five lines of the list
+    const char* fr;
+    const char* es;
+};
+std::span<const NomAccessible> nomsAccessibles();
+
 // The tooltip start-up gives every tick box of the list (not language-dependent).
 inline constexpr const char* InfoBulleChec = "Utiliser pour le calcul";
 // The input error message of the list (not language-dependent).

@@ -88,8 +88,12 @@ FormTalvan::~FormTalvan() {
         delete m_droite.data();
 }
 
-About* FormTalvan::fenetreAbout() const { return m_about.data(); }
-Droite* FormTalvan::fenetreDroite() const { return m_droite.data(); }
+About* FormTalvan::fenetreAbout() const {
+    return m_about.data();
+}
+Droite* FormTalvan::fenetreDroite() const {
+    return m_droite.data();
+}
 
 void FormTalvan::construire() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -354,8 +358,8 @@ void FormTalvan::construireAide() {
     Frame3->hide();
 
     Image2 = etiquette(Frame3, QStringLiteral("Image2"), QString(), rectTw(135, 240, 7200, 3825));
-    Image2->setPixmap(figure(QStringLiteral(":/images/figure_aide.svg"), QSize(480, 255),
-                             devicePixelRatioF()));
+    Image2->setPixmap(
+        figure(QStringLiteral(":/images/figure_aide.svg"), QSize(480, 255), devicePixelRatioF()));
     struct Annotation {
         const char* texte;
         QColor couleur;

@@ -24,23 +24,23 @@ class Trait;
 // The window-level state that the routines share. Angles in degrees, times of day as day
 // fractions (0.5 is noon).
 struct EtatFormTalvan {
-    double Lat = 0;    // latitude, north positive
-    double Lon = 0;    // longitude, WEST positive
-    double Lambda = 0; // Lon in radians (x 0.017453292)
-    double EQ = 0;     // equation of time, minutes, mean minus apparent solar time
-    double Jd = 0;     // Julian day at 0 h UT of the chosen date
-    double Delta = 0;  // sun's declination, north positive
-    double k = 0;      // 90 - the angle measured on the wall
-    double AzP = 0;    // sun's azimuth, 0 = north, 90 = east
-    double Moy = 0;    // average wall declination from south, west positive; 0 = none
-    double GMT = 0;    // universal time of day
-    double Hl = 0;     // local time of day
-    double Hv = 0;     // apparent solar time of the place
-    bool ModifHl = false; // the local time is typed by hand
-    bool ModifTU = false; // the universal time is typed by hand
-    bool Modif = false;   // something worth saving was done
-    bool Chargee = false; // start-up has finished
-    std::int16_t Mem = 0; // number of kept lines of the list, 0 to 5
+    double Lat = 0;                  // latitude, north positive
+    double Lon = 0;                  // longitude, WEST positive
+    double Lambda = 0;               // Lon in radians (x 0.017453292)
+    double EQ = 0;                   // equation of time, minutes, mean minus apparent solar time
+    double Jd = 0;                   // Julian day at 0 h UT of the chosen date
+    double Delta = 0;                // sun's declination, north positive
+    double k = 0;                    // 90 - the angle measured on the wall
+    double AzP = 0;                  // sun's azimuth, 0 = north, 90 = east
+    double Moy = 0;                  // average wall declination from south, west positive; 0 = none
+    double GMT = 0;                  // universal time of day
+    double Hl = 0;                   // local time of day
+    double Hv = 0;                   // apparent solar time of the place
+    bool ModifHl = false;            // the local time is typed by hand
+    bool ModifTU = false;            // the universal time is typed by hand
+    bool Modif = false;              // something worth saving was done
+    bool Chargee = false;            // start-up has finished
+    std::int16_t Mem = 0;            // number of kept lines of the list, 0 to 5
     std::array<QString, 6> Libelles; // entries 1 to 5: altitude symbol, azimuth word,
                                      // quit question, seconds word, quit title
 };
@@ -90,19 +90,19 @@ private:
     void relier();
 
     // Handlers.
-    void Command1_Click();            // Calcul
-    void Command2_Click();            // keep
-    void Command3_Click();            // erase the last line
-    void Command4_Click();            // quit
-    void Command5_Click();            // reset
-    void Command6_Click();            // About
-    void Command7_Click();            // help panel
-    void Command8_Click();            // map aid
+    void Command1_Click(); // Calcul
+    void Command2_Click(); // keep
+    void Command3_Click(); // erase the last line
+    void Command4_Click(); // quit
+    void Command5_Click(); // reset
+    void Command6_Click(); // About
+    void Command7_Click(); // help panel
+    void Command8_Click(); // map aid
     void Chec_Click(int index);
     void Chec_MouseUp(int index);
     void Option5_Click(int index);
     void TextePlace_Change(QLineEdit* champ, double borne);
-    void Horloge_Click();             // Image1, Label13
+    void Horloge_Click(); // Image1, Label13
     void Text10_Click();
     void Text11_Click();
     void masquerAide();
@@ -113,6 +113,8 @@ private:
     void enregistrerLangue();
     void signalerEchecEnregistrement();
     int langue() const; // 1 French, 2 Spanish, from the flag buttons
+    void nommerPourLecteurs(bool francais);
+    void ordreTabulation();
     QString separateur() const;
     void ajouterMesure(double d);
     void afficherErreurSaisie();

@@ -17,13 +17,21 @@
 
 namespace {
 
-std::string texte(const QLineEdit* champ) { return champ->text().toStdString(); }
-std::string texte(const QComboBox* liste) { return liste->currentText().toStdString(); }
-QString q(const std::string& s) { return QString::fromStdString(s); }
+std::string texte(const QLineEdit* champ) {
+    return champ->text().toStdString();
+}
+std::string texte(const QComboBox* liste) {
+    return liste->currentText().toStdString();
+}
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 } // namespace
 
-QString FormTalvan::separateur() const { return QLocale().decimalPoint(); }
+QString FormTalvan::separateur() const {
+    return QLocale().decimalPoint();
+}
 
 void FormTalvan::MajCalculs() {
     if (!m_etat.Chargee)
@@ -73,10 +81,10 @@ void FormTalvan::PosSoleil() {
     const std::string sep = separateur().toStdString();
     DessinerAzimut(*PicAZ, m_etat.AzP, m_etat.Moy);
     DessinerHauteur(*PicHE, p.hauteur);
-    Label35->setText(m_etat.Libelles[2] + QStringLiteral(" = ") + q(solar::FormatDiese(m_etat.AzP, sep)) +
-                     QStringLiteral(" °"));
-    Label36->setText(m_etat.Libelles[1] + QStringLiteral(" = ") + q(solar::FormatDiese(p.hauteur, sep)) +
-                     QStringLiteral(" °"));
+    Label35->setText(m_etat.Libelles[2] + QStringLiteral(" = ") +
+                     q(solar::FormatDiese(m_etat.AzP, sep)) + QStringLiteral(" °"));
+    Label36->setText(m_etat.Libelles[1] + QStringLiteral(" = ") +
+                     q(solar::FormatDiese(p.hauteur, sep)) + QStringLiteral(" °"));
     PicHE->largeurTrait(1);
     m_positionValide = true;
 }

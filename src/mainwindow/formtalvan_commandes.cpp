@@ -48,15 +48,32 @@ void FormTalvan::relier() {
         });
     for (QComboBox* c : Combo1)
         connect(c, &QComboBox::activated, this, &FormTalvan::MajCalculs);
-    const std::pair<QLineEdit*, double> lieux[4] = {{Text1, 90}, {Text2, 60}, {Text3, 180}, {Text4, 60}};
+    const std::pair<QLineEdit*, double> lieux[4] = {
+        {Text1, 90}, {Text2, 60}, {Text3, 180}, {Text4, 60}};
     for (const auto& [champ, borne] : lieux) {
         connect(champ, &QLineEdit::textChanged, this,
                 [this, c = champ, b = borne] { TextePlace_Change(c, b); });
         champ->installEventFilter(this);
     }
-    for (QObject* o : std::initializer_list<QObject*>{Text10, Text11, Image1, Label13, Image2, Label8})
+    for (QObject* o :
+         std::initializer_list<QObject*>{Text10, Text11, Image1, Label13, Image2, Label8})
         o->installEventFilter(this);
     connect(Text12, &QLineEdit::returnPressed, this, &FormTalvan::Command1_Click);
+    ordreTabulation();
+}
+
+// The way a person works: place, date, time, measured angle, "Calcul", the list, the
+// command row; each result follows the inputs it comes from.
+void FormTalvan::ordreTabulation() {
+    QList<QWidget*> ordre{Text1,    Text2,    Option1,   Option2,   Text3,     Text4,
+                          Option4,  Option3,  Combo1[0], Combo1[1], Combo1[2], Text9,
+                          Text7,    Text8,    Text10,    Text11,    Text13,    Text12,
+                          Command1, Command2, Command3,  Command5};
+    for (int i = 0; i < 5; ++i)
+        ordre << DG[i] << Chec[i];
+    ordre << Text15 << Option5[0] << Option5[1] << Command8 << Command7 << Command6 << Command4;
+    for (qsizetype i = 1; i < ordre.size(); ++i)
+        setTabOrder(ordre[i - 1], ordre[i]);
 }
 
 bool FormTalvan::eventFilter(QObject* watched, QEvent* event) {

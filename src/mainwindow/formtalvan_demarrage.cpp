@@ -25,7 +25,9 @@ namespace {
 
 const QString Section = QStringLiteral("Start");
 
-QString booleen(bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); }
+QString booleen(bool b) {
+    return b ? QStringLiteral("True") : QStringLiteral("False");
+}
 
 // A list line as saved: a number in the user's locale, or nothing.
 bool estNombreLocal(const QString& texte) {
@@ -84,9 +86,10 @@ void FormTalvan::Charger() {
             (*lon ? Option4 : Option3)->setChecked(true);
     });
     etape([&] {
-        Text10->setText(solar::TexteHeure(m_services.clock.maintenantLocal().time().msecsSinceStartOfDay() /
-                                          86400000.0)
-                            .c_str());
+        Text10->setText(
+            solar::TexteHeure(m_services.clock.maintenantLocal().time().msecsSinceStartOfDay() /
+                              86400000.0)
+                .c_str());
     });
     for (int i = 0; i < 5; ++i) {
         etape([&] {
@@ -168,17 +171,17 @@ void FormTalvan::enregistrerTout() {
 
 void FormTalvan::enregistrerLangue() {
     m_services.settings.ecrire(Section, QStringLiteral("Langue"),
-                               Option5[0]->isChecked() ? QStringLiteral("F")
-                                                       : QStringLiteral("E"));
+                               Option5[0]->isChecked() ? QStringLiteral("F") : QStringLiteral("E"));
 }
 
 void FormTalvan::signalerEchecEnregistrement() {
     const bool fr = langue() == 1;
-    QMessageBox avis(QMessageBox::Warning, QStringLiteral("Orsaline"),
-                     (fr ? QString::fromUtf8("Les réglages n'ont pas pu être enregistrés dans :\n%1")
-                         : QString::fromUtf8("No se han podido guardar los ajustes en:\n%1"))
-                         .arg(m_services.settings.emplacement()),
-                     QMessageBox::Ok, this);
+    QMessageBox avis(
+        QMessageBox::Warning, QStringLiteral("Orsaline"),
+        (fr ? QString::fromUtf8("Les réglages n'ont pas pu être enregistrés dans :\n%1")
+            : QString::fromUtf8("No se han podido guardar los ajustes en:\n%1"))
+            .arg(m_services.settings.emplacement()),
+        QMessageBox::Ok, this);
     avis.setObjectName(QStringLiteral("EchecEnregistrement"));
     avis.exec();
 }

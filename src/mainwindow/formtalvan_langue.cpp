@@ -1,13 +1,16 @@
 // French and Spanish, the help panel and the About command.
 
 #include "about/about.h"
+#include "mainwindow/canvas.h"
 #include "mainwindow/captions.h"
 #include "mainwindow/formtalvan.h"
 #include "platform/geometry.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
 #include <QToolButton>
 
 namespace {
@@ -40,9 +43,13 @@ void ecrire(QObject* cible, captions::Propriete propriete, const QString& texte)
 
 } // namespace
 
-int FormTalvan::langue() const { return Option5[0]->isChecked() ? 1 : 2; }
+int FormTalvan::langue() const {
+    return Option5[0]->isChecked() ? 1 : 2;
+}
 
-void FormTalvan::Option5_Click(int index) { AppliquerLangue(index + 1); }
+void FormTalvan::Option5_Click(int index) {
+    AppliquerLangue(index + 1);
+}
 
 void FormTalvan::AppliquerLangue(int langue) {
     const bool fr = langue == 1;
@@ -69,7 +76,35 @@ void FormTalvan::AppliquerLangue(int langue) {
         aide << QString::fromUtf8(fr ? l.fr : l.es);
     Label8->setText(aide.join(QStringLiteral("\r\n")));
     Label13->setToolTip(Image1->toolTip());
+    nommerPourLecteurs(fr);
     MajCalculs();
+}
+
+// Every input and output gets the name a screen reader says, in the current language:
+// its heading where it has one, otherwise a name of its own.
+void FormTalvan::nommerPourLecteurs(bool francais) {
+    const std::pair<QWidget*, QWidget*> titres[] = {
+        {Combo1[0], Label6[0]}, {Combo1[1], Label6[1]}, {Combo1[2], Label6[2]}, {Text9, Label9},
+        {Text7, Label10},       {Text8, Label11},       {Text10, Label15},      {Text11, Label16},
+        {Text13, Label18},      {Text12, Label17},      {Text15, Label5}};
+    for (const auto& [champ, titre] : titres)
+        champ->setAccessibleName(static_cast<QLabel*>(titre)->text());
+    for (QWidget* w : std::initializer_list<QWidget*>{PicHE, PicAZ, Option5[0], Option5[1]})
+        w->setAccessibleName(w->toolTip());
+    Image1->setAccessibleDescription(Image1->toolTip());
+    Label13->setAccessibleDescription(Image1->toolTip());
+    for (const captions::NomAccessible& n : captions::nomsAccessibles()) {
+        const QString nom = QString::fromLatin1(n.nom);
+        const QString texte = QString::fromUtf8(francais ? n.fr : n.es);
+        if (!nom.endsWith(QLatin1Char('_'))) {
+            if (auto* w = findChild<QWidget*>(nom))
+                w->setAccessibleName(texte);
+            continue;
+        }
+        for (int i = 0; i < 5; ++i)
+            if (auto* w = findChild<QWidget*>(nom + QString::number(i)))
+                w->setAccessibleName(texte.arg(i + 1));
+    }
 }
 
 void FormTalvan::Command6_Click() {
@@ -96,4 +131,6 @@ void FormTalvan::Command7_Click() {
     Frame3->raise();
 }
 
-void FormTalvan::masquerAide() { Frame3->hide(); }
+void FormTalvan::masquerAide() {
+    Frame3->hide();
+}

@@ -2,7 +2,9 @@
 
 namespace platform {
 
-QDateTime ZoneClock::maintenantLocal() const { return maintenantUtc().toTimeZone(zone()); }
+QDateTime ZoneClock::maintenantLocal() const {
+    return maintenantUtc().toTimeZone(zone());
+}
 
 int ZoneClock::decalageUtc(const QDate& date, const QTime& heure) const {
     const QTimeZone z = zone();
@@ -18,8 +20,12 @@ int ZoneClock::decalageUtcInstant(const QDateTime& utc) const {
     return zone().offsetFromUtc(utc);
 }
 
-QDateTime SystemClock::maintenantUtc() const { return QDateTime::currentDateTimeUtc(); }
+QDateTime SystemClock::maintenantUtc() const {
+    return QDateTime::currentDateTimeUtc();
+}
 
-QTimeZone SystemClock::zone() const { return QTimeZone::systemTimeZone(); }
+QTimeZone SystemClock::zone() const {
+    return QTimeZone::systemTimeZone();
+}
 
 } // namespace platform

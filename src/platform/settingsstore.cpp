@@ -40,6 +40,8 @@ bool QtSettingsStore::enregistrer() {
     return m_settings->status() == QSettings::NoError && m_settings->isWritable();
 }
 
-QString QtSettingsStore::emplacement() const { return m_settings->fileName(); }
+QString QtSettingsStore::emplacement() const {
+    return m_settings->fileName();
+}
 
 } // namespace platform

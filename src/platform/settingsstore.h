@@ -27,8 +27,7 @@ public:
     static std::unique_ptr<QtSettingsStore> fromFile(const QString& path);
     ~QtSettingsStore() override;
 
-    QString lire(const QString& section, const QString& key,
-                 const QString& defaut) const override;
+    QString lire(const QString& section, const QString& key, const QString& defaut) const override;
     void ecrire(const QString& section, const QString& key, const QString& value) override;
     bool enregistrer() override;
     QString emplacement() const override;
