@@ -15,8 +15,8 @@ double HeureSolaire(double gmt, double lambda, double eq);
 // D = azp + k - 180, then a half turn back when it leaves -180..180: 180 stays 180.
 double DeclinaisonMur(double azp, double k);
 
-// Average of the values of the ticked lines (a ticked line whose text is no number is
-// passed as 0); nullopt when there is none. Throws CalculError when the sum overflows.
+// Average of the numbers of the ticked lines (a line that holds no number is left out by
+// the caller); nullopt when there is none. Throws CalculError when the sum overflows.
 std::optional<double> Moyenne(const std::vector<double>& valeurs);
 
 // Whether an average, as shown with two decimals, is outside -180..180.
