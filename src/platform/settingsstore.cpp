@@ -5,16 +5,26 @@
 
 namespace platform {
 
+namespace {
+
+// QSettings reads its file on first use; its status is known only after that.
+bool lisible(const QSettings& settings) {
+    (void)settings.childGroups();
+    return settings.status() == QSettings::NoError;
+}
+
+} // namespace
+
 QtSettingsStore::QtSettingsStore(const QString& applicationName)
     : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                              applicationName, applicationName)) {
-    m_lisible = m_settings->status() == QSettings::NoError;
+    m_lisible = lisible(*m_settings);
 }
 
 std::unique_ptr<QtSettingsStore> QtSettingsStore::fromFile(const QString& path) {
     std::unique_ptr<QtSettingsStore> store(new QtSettingsStore());
     store->m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
-    store->m_lisible = store->m_settings->status() == QSettings::NoError;
+    store->m_lisible = lisible(*store->m_settings);
     return store;
 }
 
@@ -32,12 +42,28 @@ QString QtSettingsStore::lire(const QString& section, const QString& key,
 }
 
 void QtSettingsStore::ecrire(const QString& section, const QString& key, const QString& value) {
-    m_settings->setValue(section + QLatin1Char('/') + key, value);
+    // A file that could not be parsed is replaced by a clean one rather than rewritten
+    // with its unreadable part.
+    if (!m_lisible && m_ecrits.isEmpty())
+        m_settings->clear();
+    const QString cle = section + QLatin1Char('/') + key;
+    m_settings->setValue(cle, value);
+    m_ecrits.insert(cle, value);
 }
 
 bool QtSettingsStore::enregistrer() {
     m_settings->sync();
-    return m_settings->status() == QSettings::NoError && m_settings->isWritable();
+    if (m_settings->status() == QSettings::AccessError || !m_settings->isWritable())
+        return false;
+    // Qt writes through a temporary file and renames it, so a failed write leaves the old
+    // file whole; read the file back to know whether this run's values are in it.
+    const QSettings relu(m_settings->fileName(), QSettings::IniFormat);
+    if (relu.status() != QSettings::NoError)
+        return false;
+    for (auto it = m_ecrits.cbegin(); it != m_ecrits.cend(); ++it)
+        if (relu.value(it.key()).toString() != it.value())
+            return false;
+    return true;
 }
 
 QString QtSettingsStore::emplacement() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <memory>
 
@@ -35,7 +36,8 @@ public:
 private:
     QtSettingsStore() = default;
     std::unique_ptr<QSettings> m_settings;
-    bool m_lisible = true;
+    bool m_lisible = true;           // the file parsed when it was opened
+    QMap<QString, QString> m_ecrits; // what this run wrote, to check it reached the disk
 };
 
 } // namespace platform
