@@ -38,7 +38,7 @@ void BoutonTexte::paintEvent(QPaintEvent*) {
     const QString legende = option.text;
     option.text.clear();
     p.drawControl(QStyle::CE_PushButton, option);
-    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                             QPalette::ButtonText));
+    p.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     p.drawText(rect().adjusted(3, 2, -3, -2), Qt::AlignCenter | Qt::TextWordWrap, legende);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QLineF>
-#include <QPushButton>
 #include <QPalette>
+#include <QPushButton>
 #include <QWidget>
 
 // Green of a kept line of the list.

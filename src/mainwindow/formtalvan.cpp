@@ -7,6 +7,7 @@
 #include "platform/fonts.h"
 #include "platform/geometry.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -331,10 +332,13 @@ void FormTalvan::construireCommandes() {
     const char* drapeaux[2] = {":/images/drapeau_fr.svg", ":/images/drapeau_es.svg"};
     const char* bulles[2] = {"Français", "Espagnol"};
     const QRect places[2] = {rectTw(2340, 5415, 1035, 450), rectTw(2340, 5850, 1035, 420)};
+    // A group of their own: auto-exclusion would look among every button of the window
+    // (the hemisphere options too) and leave both flags selected.
+    auto* groupe = new QButtonGroup(this);
     for (int i = 0; i < 2; ++i) {
         Option5[i] = creer<QToolButton>(this, QStringLiteral("Option5_%1").arg(i));
         Option5[i]->setCheckable(true);
-        Option5[i]->setAutoExclusive(true);
+        groupe->addButton(Option5[i]);
         Option5[i]->setIcon(QIcon(QString::fromLatin1(drapeaux[i])));
         Option5[i]->setIconSize(QSize(36, 24));
         Option5[i]->setToolTip(QString::fromUtf8(bulles[i]));

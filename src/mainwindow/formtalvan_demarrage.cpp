@@ -48,6 +48,8 @@ template <typename F> void etape(F&& f) {
 
 void FormTalvan::Charger() {
     platform::SettingsStore& s = m_services.settings;
+    // The clock runs from the start: MajHeures below reads the time only while it runs.
+    Timer1->start();
 
     if (s.lire(Section, QStringLiteral("Langue"), QStringLiteral("F")) == QLatin1String("F"))
         Option5[0]->setChecked(true);
@@ -116,7 +118,6 @@ void FormTalvan::Charger() {
     }
     Text12->setFocus();
     MajMoyenne();
-    Timer1->start();
 }
 
 void FormTalvan::Command4_Click() {

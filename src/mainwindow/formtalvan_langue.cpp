@@ -128,7 +128,9 @@ void FormTalvan::Command6_Click() {
 void FormTalvan::Command7_Click() {
     Frame3->setVisible(!Frame3->isVisible());
     Frame3->move(0, Frame3->y());
-    Frame3->raise();
+    // Over every control but the command row (created after the others from Option5_0 on),
+    // whose top the panel's lower edge reaches by 15 twips.
+    Frame3->stackUnder(Option5[0]);
 }
 
 void FormTalvan::masquerAide() {

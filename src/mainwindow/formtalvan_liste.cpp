@@ -89,15 +89,18 @@ void FormTalvan::MajMoyenne() {
         afficherErreurSaisie();
 
     double moy = 0;
+    bool calculee = false; // an overflowing sum shows no average, not ".00"
     try {
-        if (const auto m = solar::Moyenne(valeurs))
+        if (const auto m = solar::Moyenne(valeurs)) {
             moy = *m;
+            calculee = true;
+        }
     } catch (const solar::CalculError&) {
         afficherErreurSaisie();
     }
     m_etat.Moy = moy;
     std::string affiche;
-    if (!valeurs.empty()) {
+    if (calculee) {
         try {
             affiche = solar::FormatDiese(moy, separateur().toStdString());
         } catch (const solar::CalculError&) {
