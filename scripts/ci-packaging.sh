@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# CI: the desktop entry and the AppStream metainfo pass their validators, and
+# `cpack -G DEB` makes a package that holds the program and its desktop files.
+# Environment: BUILD_DIR (default build-pkg, built as Release), CMAKE_ARGS (more
+# options for the configure step), JOBS (default 2).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+BUILD_DIR=${BUILD_DIR:-build-pkg}
+APP_ID=io.github.orsaline.Orsaline
+
+fail() {
+    echo "ci-packaging: $*" >&2
+    exit 1
+}
+
+# The validators (and dpkg-shlibdeps, which works out the library dependencies).
+missing=()
+command -v desktop-file-validate >/dev/null || missing+=(desktop-file-utils)
+command -v appstreamcli >/dev/null || missing+=(appstream)
+command -v dpkg-shlibdeps >/dev/null || missing+=(dpkg-dev)
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+fi
+
+desktop-file-validate packaging/orsaline.desktop
+
+# shellcheck disable=SC2086 # CMAKE_ARGS is a list of options
+cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release ${CMAKE_ARGS:-} >/dev/null
+# The metainfo is validated as installed, with the version and the site filled in.
+appstreamcli validate --no-net "$BUILD_DIR/packaging/$APP_ID.metainfo.xml"
+cmake --build "$BUILD_DIR" --target orsaline -j"${JOBS:-2}"
+
+rm -f "$BUILD_DIR"/orsaline_*.deb
+(cd "$BUILD_DIR" && cpack -G DEB)
+debs=("$BUILD_DIR"/orsaline_*.deb)
+[ -f "${debs[0]}" ] || fail "cpack made no orsaline_*.deb"
+[ ${#debs[@]} -eq 1 ] || fail "more than one package: ${debs[*]}"
+deb=${debs[0]}
+
+info=$(dpkg-deb -I "$deb")
+echo "$info"
+depends=$(dpkg-deb -f "$deb" Depends)
+for d in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 qt6-qpa-plugins \
+         fonts-liberation fonts-comic-neue; do
+    grep -Eq "(^|, )$d( |,|$)" <<<"$depends" || fail "Depends lacks $d: $depends"
+done
+
+contents=$(dpkg-deb -c "$deb")
+echo "$contents"
+for f in ./usr/bin/orsaline \
+         ./usr/share/applications/orsaline.desktop \
+         ./usr/share/icons/hicolor/scalable/apps/$APP_ID.svg \
+         ./usr/share/metainfo/$APP_ID.metainfo.xml; do
+    grep -q " $f\$" <<<"$contents" || fail "$deb lacks $f"
+done
+echo "ci-packaging: $deb is complete"

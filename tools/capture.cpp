@@ -1,0 +1,257 @@
+// Draws the pictures of docs/ from the real windows, without a display:
+//   capture <folder>
+// writes main-fr.png, main-es.png, aide.png and overlay.png into <folder>.
+// The clock is fixed (21 June 2026, 10:30 UT, Paris time zone) and the settings live in
+// memory, so the pictures are the same on every machine and the user's own settings are
+// neither read nor written. Links and the map page are not opened.
+
+#include "mainwindow/formtalvan.h"
+#include "overlay/droite.h"
+#include "platform/fonts.h"
+#include "platform/geometry.h"
+#include "platform/services.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QHash>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTimer>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+class HorlogeFixe final : public platform::ZoneClock {
+public:
+    QDateTime maintenantUtc() const override { return m_utc; }
+    QTimeZone zone() const override { return m_zone; }
+    void avancer(int secondes) { m_utc = m_utc.addSecs(secondes); }
+
+private:
+    QDateTime m_utc{QDate(2026, 6, 21), QTime(10, 30), Qt::UTC};
+    QTimeZone m_zone{"Europe/Paris"};
+};
+
+class ReglagesEnMemoire final : public platform::SettingsStore {
+public:
+    QString lire(const QString& section, const QString& key, const QString& defaut) const override {
+        return m_valeurs.value(section + '/' + key, defaut);
+    }
+    void ecrire(const QString& section, const QString& key, const QString& value) override {
+        m_valeurs.insert(section + '/' + key, value);
+    }
+    bool enregistrer() override { return true; }
+    QString emplacement() const override { return QStringLiteral("(memory)"); }
+
+private:
+    QHash<QString, QString> m_valeurs;
+};
+
+class OuvreurMuet final : public platform::DocumentOpener {
+public:
+    void ouvrir(const QUrl&) override {}
+};
+
+// Keeps the overlay's opacity so that it can be applied when compositing.
+class EffetsNotes final : public platform::WindowEffects {
+public:
+    void premierPlan(QWidget*, bool) override {}
+    void transparence(QWidget*, int o) override { opacite = o; }
+    void deplacer(QWidget*) override {}
+    int opacite = 255;
+};
+
+template <typename T> T* controle(QWidget* fenetre, const char* nom) {
+    T* c = fenetre->findChild<T*>(QLatin1String(nom));
+    if (!c) {
+        std::fprintf(stderr, "capture: no control %s\n", nom);
+        std::exit(1);
+    }
+    return c;
+}
+
+void cliquer(QWidget* fenetre, const char* nom) {
+    controle<QAbstractButton>(fenetre, nom)->click();
+    QApplication::processEvents();
+}
+
+void enregistrer(const QPixmap& image, const QDir& dossier, const QString& nom) {
+    const QString chemin = dossier.filePath(nom);
+    if (!image.save(chemin)) {
+        std::fprintf(stderr, "capture: cannot write %s\n", qPrintable(chemin));
+        std::exit(1);
+    }
+    std::printf("%s\n", qPrintable(chemin));
+}
+
+// One reading as a careful user would take it: the protractor angle that gives a wall
+// of declination d at the sun's present azimuth, to the half degree of the scale.
+void mesurer(FormTalvan& f, double d, bool garder) {
+    f.Timer1_Timer();
+    const double angle = std::round((f.etat().AzP - 90 - d) * 2) / 2;
+    controle<QLineEdit>(&f, "Text12")->setText(QLocale().toString(angle, 'f', 1));
+    cliquer(&f, "Command1");
+    if (garder)
+        cliquer(&f, "Command2");
+}
+
+// An aerial view of fields, lanes and a farm: the overlay is laid on it with its centre on
+// the south wall of the main building, whose direction on the map is `angle` degrees
+// clockwise from east (the overlay's own convention).
+QPixmap carte(QSize taille, QPointF mur, double angle) {
+    QPixmap fond(taille);
+    fond.fill(QColor(122, 142, 88));
+    QPainter p(&fond);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+
+    const QColor champs[] = {QColor(150, 162, 96), QColor(96, 128, 70),  QColor(176, 168, 112),
+                             QColor(128, 150, 84), QColor(164, 138, 96), QColor(108, 136, 76)};
+    const QPolygonF parcelles[] = {
+        QPolygonF({QPointF(0, 0), QPointF(260, 0), QPointF(230, 150), QPointF(0, 170)}),
+        QPolygonF({QPointF(260, 0), QPointF(520, 0), QPointF(500, 120), QPointF(230, 150)}),
+        QPolygonF({QPointF(520, 0), QPointF(720, 0), QPointF(720, 190), QPointF(500, 120)}),
+        QPolygonF({QPointF(0, 170), QPointF(160, 160), QPointF(140, 480), QPointF(0, 480)}),
+        QPolygonF({QPointF(500, 300), QPointF(720, 330), QPointF(720, 480), QPointF(470, 480)}),
+        QPolygonF({QPointF(160, 380), QPointF(470, 400), QPointF(470, 480), QPointF(150, 480)}),
+    };
+    for (int i = 0; i < 6; ++i) {
+        p.setBrush(champs[i]);
+        p.drawPolygon(parcelles[i]);
+    }
+    // Furrows on two fields.
+    p.setPen(QPen(QColor(0, 0, 0, 22), 2));
+    for (int y = 10; y < 160; y += 7)
+        p.drawLine(QPointF(270, y), QPointF(510, y - 25));
+    for (int x = 510; x < 720; x += 8)
+        p.drawLine(QPointF(x, 320), QPointF(x - 40, 480));
+
+    // A road and a lane, with their verges.
+    QPainterPath route;
+    route.moveTo(-10, 165);
+    route.cubicTo(200, 95, 430, 60, 730, 170);
+    QPainterPath chemin;
+    chemin.moveTo(150, 490);
+    chemin.cubicTo(180, 360, 260, 300, 330, 240);
+    for (const auto& [trace, large] : {std::pair{route, 16.0}, std::pair{chemin, 8.0}}) {
+        p.strokePath(trace, QPen(QColor(104, 100, 86), large + 4, Qt::SolidLine, Qt::RoundCap));
+        p.strokePath(trace, QPen(QColor(196, 192, 180), large, Qt::SolidLine, Qt::RoundCap));
+    }
+
+    // Hedges and trees.
+    p.setPen(Qt::NoPen);
+    const QPointF arbres[] = {{40, 200},  {58, 214},  {70, 240},  {610, 120}, {630, 138},
+                              {100, 330}, {560, 300}, {585, 290}, {420, 330}, {440, 345},
+                              {300, 60},  {320, 70},  {660, 420}};
+    for (const QPointF& a : arbres) {
+        p.setBrush(QColor(30, 40, 20, 90));
+        p.drawEllipse(a + QPointF(4, 4), 13, 13);
+        p.setBrush(QColor(52, 84, 40));
+        p.drawEllipse(a, 13, 13);
+    }
+
+    // The farm: the main building's south wall lies on the overlay's line through `mur`,
+    // its body on the north side; a barn beside it.
+    auto batiment = [&p](QPointF origine, double rotation, QRectF corps, QColor toit) {
+        p.save();
+        p.translate(origine);
+        p.rotate(rotation);
+        p.setBrush(QColor(0, 0, 0, 70));
+        p.drawRect(corps.translated(5, 5));
+        p.setBrush(toit);
+        p.drawRect(corps);
+        p.setPen(QPen(toit.darker(140), 1.5));
+        p.drawLine(QPointF(corps.left(), corps.center().y()),
+                   QPointF(corps.right(), corps.center().y()));
+        p.setPen(Qt::NoPen);
+        p.restore();
+    };
+    // Rotated by `angle`, local +y points away from the side the wall faces.
+    batiment(mur, angle, QRectF(-60, 0, 120, 44), QColor(178, 98, 72));
+    batiment(mur, angle, QRectF(80, 20, 34, 60), QColor(170, 110, 80));
+    // The neighbours, square to the lane.
+    batiment(QPointF(560, 215), 20, QRectF(-30, -18, 60, 36), QColor(160, 92, 70));
+    batiment(QPointF(610, 50), -8, QRectF(-26, -16, 52, 32), QColor(140, 140, 136));
+    return fond;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // Anything that would still reach for a standard location gets a test one.
+    QStandardPaths::setTestModeEnabled(true);
+    platform::substituerPolices();
+    // A French user's regional settings: decimal comma in the numbers shown.
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+
+    const QDir dossier(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
+    if (!dossier.exists() && !QDir().mkpath(dossier.path())) {
+        std::fprintf(stderr, "capture: cannot create %s\n", qPrintable(dossier.path()));
+        return 1;
+    }
+
+    HorlogeFixe horloge;
+    ReglagesEnMemoire reglages;
+    OuvreurMuet ouvreur;
+    EffetsNotes effets;
+    const platform::Services services{
+        reglages,
+        horloge,
+        ouvreur,
+        effets,
+        platform::ProgramIdentity{QStringLiteral("orsaline"), 3, 0, 0},
+        platform::AdressesAuteur::duProgramme()};
+
+    // Paris, the built-in place; the wall looks a little east of south.
+    FormTalvan f(services);
+    f.Charger();
+    constexpr double Declinaison = -12.4;
+    mesurer(f, Declinaison + 0.2, true);
+    horloge.avancer(25 * 60);
+    mesurer(f, Declinaison - 0.3, true);
+    horloge.avancer(20 * 60);
+    mesurer(f, Declinaison + 1.9, false); // a doubtful reading, not kept
+    controle<QWidget>(&f, "Text12")->setFocus();
+    QApplication::processEvents();
+    enregistrer(f.grab(), dossier, QStringLiteral("main-fr.png"));
+
+    cliquer(&f, "Command7");
+    enregistrer(f.grab(), dossier, QStringLiteral("aide.png"));
+    cliquer(&f, "Command7");
+
+    cliquer(&f, "Option5_1");
+    enregistrer(f.grab(), dossier, QStringLiteral("main-es.png"));
+    cliquer(&f, "Option5_0");
+
+    cliquer(&f, "Command8");
+    Droite* droite = f.fenetreDroite();
+    if (!droite) {
+        std::fprintf(stderr, "capture: the map button opened no overlay\n");
+        return 1;
+    }
+    // Lighter than the overlay's start so that the map shows through, turned along the wall.
+    controle<QScrollBar>(droite, "HScroll1")->setValue(120);
+    const int angle = 168;
+    controle<QScrollBar>(droite, "HScroll2")->setValue(angle);
+    QApplication::processEvents();
+
+    const QPixmap calque = droite->grab();
+    const QPointF centre = droite->Li().center() / platform::twipsParPixel;
+    const QPointF mur(330, 215);
+    QPixmap image = carte(QSize(640, 430), mur, angle);
+    QPainter p(&image);
+    p.setOpacity(effets.opacite / 255.0);
+    p.drawPixmap((mur - centre).toPoint(), calque);
+    p.end();
+    enregistrer(image, dossier, QStringLiteral("overlay.png"));
+    return 0;
+}
