@@ -8,6 +8,7 @@
 #include "solar/calculerror.h"
 #include "solar/textformat.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -132,6 +133,10 @@ void FormTalvan::demanderConservation() {
                          QMessageBox::Yes | QMessageBox::No, this);
     question.setObjectName(QStringLiteral("QuestionQuitter"));
     question.setDefaultButton(QMessageBox::Yes);
+    const bool fr = langue() == 1;
+    question.button(QMessageBox::Yes)
+        ->setText(fr ? QStringLiteral("Oui") : QString::fromUtf8("Sí"));
+    question.button(QMessageBox::No)->setText(fr ? QStringLiteral("Non") : QStringLiteral("No"));
     if (question.exec() == QMessageBox::Yes)
         enregistrerTout();
     else
