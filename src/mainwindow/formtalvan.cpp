@@ -75,6 +75,21 @@ QPixmap figure(const QString& chemin, QSize taille, qreal densite) {
     return pm;
 }
 
+// The help figure's picture box, drawn when the help panel first shows it: rendering the
+// drawing is a tenth of the window's construction and most sessions never open the panel.
+class FigureAide : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        if (pixmap().isNull())
+            setPixmap(figure(QStringLiteral(":/images/figure_aide.svg"), QSize(480, 255),
+                             devicePixelRatioF()));
+        QLabel::showEvent(event);
+    }
+};
+
 } // namespace
 
 FormTalvan::FormTalvan(const platform::Services& services, QWidget* parent)
@@ -361,9 +376,8 @@ void FormTalvan::construireAide() {
     Frame3->setAutoFillBackground(true);
     Frame3->hide();
 
-    Image2 = etiquette(Frame3, QStringLiteral("Image2"), QString(), rectTw(135, 240, 7200, 3825));
-    Image2->setPixmap(
-        figure(QStringLiteral(":/images/figure_aide.svg"), QSize(480, 255), devicePixelRatioF()));
+    Image2 = creer<FigureAide>(Frame3, QStringLiteral("Image2"));
+    Image2->setGeometry(rectTw(135, 240, 7200, 3825));
     struct Annotation {
         const char* texte;
         QColor couleur;

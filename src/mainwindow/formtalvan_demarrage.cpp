@@ -58,12 +58,16 @@ void FormTalvan::Charger() {
         Option5[1]->setChecked(true);
 
     etape([&] {
-        for (int j = 1; j <= 31; ++j)
-            Combo1[0]->addItem(QString::number(j));
-        for (int m = 1; m <= 12; ++m)
-            Combo1[1]->addItem(QString::number(m));
-        for (int a = 1900; a <= 2100; ++a)
-            Combo1[2]->addItem(QString::number(a));
+        const auto nombres = [](int de, int a) {
+            QStringList liste;
+            liste.reserve(a - de + 1);
+            for (int n = de; n <= a; ++n)
+                liste << QString::number(n);
+            return liste;
+        };
+        Combo1[0]->addItems(nombres(1, 31));
+        Combo1[1]->addItems(nombres(1, 12));
+        Combo1[2]->addItems(nombres(1900, 2100));
     });
     etape([&] {
         const QDate aujourdhui = m_services.clock.maintenantLocal().date();

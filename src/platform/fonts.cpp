@@ -11,7 +11,9 @@ void substituerPolices() {
 }
 
 QFont police(const QString& famille, double points, bool gras, bool souligne) {
-    QFont f(famille);
+    // The substitute's own name spares fontconfig a lookup of the designed family, which
+    // the system does not have, at every font made.
+    QFont f(QFont::substitute(famille));
     f.setPointSizeF(points);
     f.setBold(gras);
     f.setUnderline(souligne);
