@@ -10,20 +10,8 @@ BUILD_DIR=${BUILD_DIR:-build}
 PACKAGES=(g++ make cmake pkg-config qt6-base-dev qt6-svg-dev libgl-dev
           fonts-liberation fonts-comic-neue)
 
-setup() {
-    local missing=()
-    for p in "${PACKAGES[@]}"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' \
-            || missing+=("$p")
-    done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    echo "Installing: ${missing[*]}"
-    local sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}"
-}
+. scripts/paquets.sh
+setup() { installer_paquets "${PACKAGES[@]}"; }
 
 build() {
     local opts=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)

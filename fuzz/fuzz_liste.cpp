@@ -1,7 +1,7 @@
-// A list line as the main window reads it: QLocale().toDouble of the trimmed text, a
-// non-finite value refused; under the C locale and under French.
+// A list line as the main window reads it, under the C locale and under French.
 
 #include "fuzz_commun.h"
+#include "platform/nombrelocal.h"
 
 #include <QLocale>
 #include <QString>
@@ -9,25 +9,16 @@
 
 namespace {
 
-// As the main window's list reading.
-std::optional<double> NombreLocal(const QString& texte) {
-    bool ok = false;
-    const double v = QLocale().toDouble(texte.trimmed(), &ok);
-    if (!ok || !std::isfinite(v))
-        return std::nullopt;
-    return v;
-}
-
 void Verifier(const QLocale& langue, const QString& texte) {
     QLocale::setDefault(langue);
-    const std::optional<double> v = NombreLocal(texte);
+    const std::optional<double> v = platform::nombreLocal(texte);
     if (!v)
         return;
     const std::string quoi = langue.name().toStdString() + ": \"" + texte.toStdString() + "\"";
     // What the locale writes for the value reads back as the same value.
     const QString ecrit = QLocale().toString(*v, 'g', 17);
     fuzz::SansNanNiInf(ecrit.toStdString(), quoi);
-    const std::optional<double> relu = NombreLocal(ecrit);
+    const std::optional<double> relu = platform::nombreLocal(ecrit);
     fuzz::Verifier(relu && *relu == *v,
                    quoi + " read as " + fuzz::Texte(*v) + ", written " + ecrit.toStdString());
 }

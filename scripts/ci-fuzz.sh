@@ -9,19 +9,8 @@ SECONDS_PER_TARGET=${FUZZ_SECONDS:-20}
 TARGETS=(fuzz_val fuzz_heure fuzz_formats fuzz_soleil fuzz_liste)
 
 # clang 14 and its runtimes (libFuzzer, the sanitizers).
-missing=()
-for p in clang-14 libclang-rt-14-dev cmake qt6-base-dev; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' \
-        || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}"
-fi
+. scripts/paquets.sh
+installer_paquets clang-14 libclang-rt-14-dev cmake qt6-base-dev
 
 cmake -S fuzz -B "$BUILD_DIR" -DCMAKE_CXX_COMPILER=clang++-14 \
     -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null

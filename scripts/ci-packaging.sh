@@ -15,18 +15,8 @@ fail() {
 }
 
 # The validators (and dpkg-shlibdeps, which works out the library dependencies).
-missing=()
-command -v desktop-file-validate >/dev/null || missing+=(desktop-file-utils)
-command -v appstreamcli >/dev/null || missing+=(appstream)
-command -v dpkg-shlibdeps >/dev/null || missing+=(dpkg-dev)
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}"
-fi
+. scripts/paquets.sh
+installer_paquets desktop-file-utils appstream dpkg-dev
 
 desktop-file-validate packaging/orsaline.desktop
 

@@ -5,6 +5,7 @@
 #include "mainwindow/controls.h"
 #include "mainwindow/formtalvan.h"
 #include "overlay/droite.h"
+#include "platform/nombrelocal.h"
 #include "solar/calculerror.h"
 #include "solar/textformat.h"
 
@@ -28,13 +29,6 @@ const QString Section = QStringLiteral("Start");
 
 QString booleen(bool b) {
     return b ? QStringLiteral("True") : QStringLiteral("False");
-}
-
-// A list line as saved: a number in the user's locale, or nothing.
-bool estNombreLocal(const QString& texte) {
-    bool ok = false;
-    const double v = QLocale().toDouble(texte.trimmed(), &ok);
-    return ok && std::isfinite(v);
 }
 
 // Runs one start-up step; a step that fails is skipped and the next one runs.
@@ -101,7 +95,7 @@ void FormTalvan::Charger() {
     for (int i = 0; i < 5; ++i) {
         etape([&] {
             DG[i]->setText(s.lire(Section, QString::number(i), QString()));
-            if (estNombreLocal(DG[i]->text())) {
+            if (platform::nombreLocal(DG[i]->text())) {
                 Chec[i]->setChecked(true);
                 colorerTexte(DG[i], VertGarde);
                 ++m_etat.Mem;

@@ -3,6 +3,7 @@
 #include "mainwindow/captions.h"
 #include "mainwindow/controls.h"
 #include "mainwindow/formtalvan.h"
+#include "platform/nombrelocal.h"
 #include "solar/calculerror.h"
 #include "solar/observation.h"
 #include "solar/textformat.h"
@@ -14,18 +15,7 @@
 #include <cmath>
 #include <vector>
 
-namespace {
-
-// A list line read with the user's locale, the convention its numbers are written in.
-std::optional<double> nombreLocal(const QString& texte) {
-    bool ok = false;
-    const double v = QLocale().toDouble(texte.trimmed(), &ok);
-    if (!ok || !std::isfinite(v))
-        return std::nullopt;
-    return v;
-}
-
-} // namespace
+namespace {} // namespace
 
 void FormTalvan::afficherErreurSaisie() {
     Label7->setText(QString::fromUtf8(captions::ErreurSaisie));
@@ -80,7 +70,7 @@ void FormTalvan::MajMoyenne() {
         if (!Chec[i]->isChecked())
             continue;
         // A ticked line that is not a number takes no part in the average.
-        if (const auto v = nombreLocal(DG[i]->text()))
+        if (const auto v = platform::nombreLocal(DG[i]->text()))
             valeurs.push_back(*v);
         else if (!DG[i]->text().isEmpty())
             motCoche = true;
