@@ -18,13 +18,13 @@ build() {
     [ "${WERROR:-0}" = 1 ] && opts+=(-DCMAKE_COMPILE_WARNING_AS_ERROR=ON)
     [ "${SANITIZE:-0}" = 1 ] && opts+=(-DORSALINE_SANITIZE=ON)
     cmake -S . -B "$BUILD_DIR" "${opts[@]}" >/dev/null
-    cmake --build "$BUILD_DIR" -j"$(nproc)"
+    cmake --build "$BUILD_DIR" -j"$(nproc)" "$@"
 }
 
 case "${1:-}" in
 run)
     setup
-    build
+    build --target orsaline
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
         echo "There is no display here. To see the program, run it under a virtual one:"
         echo "    sudo apt-get install xvfb && xvfb-run -a $BUILD_DIR/src/app/orsaline"
