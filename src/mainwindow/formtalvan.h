@@ -99,7 +99,6 @@ private:
     void Command7_Click(); // help panel
     void Command8_Click(); // map aid
     void Chec_Click(int index);
-    void Chec_MouseUp(int index);
     void Option5_Click(int index);
     void TextePlace_Change(QLineEdit* champ, double borne);
     void Horloge_Click(); // Image1, Label13

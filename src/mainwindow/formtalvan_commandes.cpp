@@ -29,7 +29,6 @@ void FormTalvan::relier() {
     connect(Command8, &QAbstractButton::clicked, this, &FormTalvan::Command8_Click);
     for (int i = 0; i < 5; ++i) {
         connect(Chec[i], &QCheckBox::toggled, this, [this, i] { Chec_Click(i); });
-        Chec[i]->installEventFilter(this);
         // Emptying a ticked line by hand unticks it: an empty line is never ticked.
         connect(DG[i], &QLineEdit::textChanged, this, [this, i](const QString& t) {
             if (t.isEmpty() && Chec[i]->isChecked())
@@ -92,10 +91,6 @@ bool FormTalvan::eventFilter(QObject* watched, QEvent* event) {
             Horloge_Click();
         else if ((watched == Image2 || watched == Label8) && dedans)
             masquerAide();
-        for (int i = 0; i < 5; ++i)
-            if (watched == Chec[i])
-                // After the box has handled the click, so that the tick ends cleared.
-                QTimer::singleShot(0, this, [this, i] { Chec_MouseUp(i); });
     }
     return QWidget::eventFilter(watched, event);
 }

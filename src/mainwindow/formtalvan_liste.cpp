@@ -117,11 +117,6 @@ void FormTalvan::Chec_Click(int index) {
     MajMoyenne();
 }
 
-void FormTalvan::Chec_MouseUp(int index) {
-    if (DG[index]->text().isEmpty())
-        Chec[index]->setChecked(false);
-}
-
 void FormTalvan::Command2_Click() {
     const int mem = m_etat.Mem;
     if (mem < 0 || mem >= 5)
