@@ -5,6 +5,7 @@
 // memory, so the pictures are the same on every machine and the user's own settings are
 // neither read nor written. Links and the map page are not opened.
 
+#include "fakes.h"
 #include "mainwindow/formtalvan.h"
 #include "overlay/droite.h"
 #include "platform/fonts.h"
@@ -26,46 +27,6 @@
 #include <cstdio>
 
 namespace {
-
-class HorlogeFixe final : public platform::ZoneClock {
-public:
-    QDateTime maintenantUtc() const override { return m_utc; }
-    QTimeZone zone() const override { return m_zone; }
-    void avancer(int secondes) { m_utc = m_utc.addSecs(secondes); }
-
-private:
-    QDateTime m_utc{QDate(2026, 6, 21), QTime(10, 30), Qt::UTC};
-    QTimeZone m_zone{"Europe/Paris"};
-};
-
-class ReglagesEnMemoire final : public platform::SettingsStore {
-public:
-    QString lire(const QString& section, const QString& key, const QString& defaut) const override {
-        return m_valeurs.value(section + '/' + key, defaut);
-    }
-    void ecrire(const QString& section, const QString& key, const QString& value) override {
-        m_valeurs.insert(section + '/' + key, value);
-    }
-    bool enregistrer() override { return true; }
-    QString emplacement() const override { return QStringLiteral("(memory)"); }
-
-private:
-    QHash<QString, QString> m_valeurs;
-};
-
-class OuvreurMuet final : public platform::DocumentOpener {
-public:
-    void ouvrir(const QUrl&) override {}
-};
-
-// Keeps the overlay's opacity so that it can be applied when compositing.
-class EffetsNotes final : public platform::WindowEffects {
-public:
-    void premierPlan(QWidget*, bool) override {}
-    void transparence(QWidget*, int o) override { opacite = o; }
-    void deplacer(QWidget*) override {}
-    int opacite = 255;
-};
 
 template <typename T> T* controle(QWidget* fenetre, const char* nom) {
     T* c = fenetre->findChild<T*>(QLatin1String(nom));
@@ -199,17 +160,12 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    HorlogeFixe horloge;
-    ReglagesEnMemoire reglages;
-    OuvreurMuet ouvreur;
-    EffetsNotes effets;
-    const platform::Services services{
-        reglages,
-        horloge,
-        ouvreur,
-        effets,
-        platform::ProgramIdentity{QStringLiteral("orsaline"), 3, 0, 0},
-        platform::AdressesAuteur::duProgramme()};
+    // The fakes of the tests: a fixed clock, settings in memory, an opener that opens nothing.
+    FakeServices fakes;
+    fakes.clock.regler(QDateTime(QDate(2026, 6, 21), QTime(10, 30), Qt::UTC));
+    const platform::Services services = fakes.services();
+    FakeClock& horloge = fakes.clock;
+    const FakeWindowEffects& effets = fakes.effects;
 
     // Paris, the built-in place; the wall looks a little east of south.
     FormTalvan f(services);
