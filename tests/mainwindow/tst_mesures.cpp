@@ -3,14 +3,10 @@
 #include "mainwindow/captions.h"
 #include "mainwindow/formtalvan.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QLocale>
-#include <QStandardPaths>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 #include <algorithm>
 #include <cmath>
-#include <memory>
 
 namespace {
 
@@ -18,16 +14,16 @@ const QString Erreur = QString::fromUtf8(captions::ErreurSaisie);
 
 struct Banc {
     FakeServices fakes;
-    std::unique_ptr<FormTalvan> w;
+    FormTalvan w{fakes.services()};
 
-    Banc() : w(std::make_unique<FormTalvan>(fakes.services())) { w->Charger(); }
-    template <typename T = QWidget> T* c(const QString& nom) const { return w->findChild<T*>(nom); }
+    Banc() { w.Charger(); }
+    template <typename T = QWidget> T* c(const QString& nom) const { return w.findChild<T*>(nom); }
     QLineEdit* dg(int i) const { return c<QLineEdit>(QStringLiteral("DG_%1").arg(i)); }
     QCheckBox* chec(int i) const { return c<QCheckBox>(QStringLiteral("Chec_%1").arg(i)); }
     QString texte(const QString& nom) const { return c(nom)->property("text").toString(); }
     // Mem, then per line X ticked, o a value not ticked, . empty; " !" if the message shows.
     QString liste() const {
-        QString r = QString::number(w->etat().Mem) + ' ';
+        QString r = QString::number(w.etat().Mem) + ' ';
         for (int i = 0; i < 5; ++i)
             r += chec(i)->isChecked() ? 'X' : dg(i)->text().isEmpty() ? '.' : 'o';
         return r + (texte("Label7") == Erreur ? " !" : "");
@@ -37,10 +33,7 @@ struct Banc {
         QTest::mouseClick(chec(i), Qt::LeftButton);
         QCoreApplication::processEvents(); // the mouse-up check runs after the click
     }
-    void taper(QLineEdit* t, const QString& s) const {
-        t->clear();
-        QTest::keyClicks(t, s);
-    }
+    void taper(QLineEdit* t, const QString& s) const { (t->clear(), QTest::keyClicks(t, s)); }
     void calculer(const QString& angle, bool garde = false) const {
         taper(c<QLineEdit>("Text12"), angle);
         clic("Command1");
@@ -55,17 +48,16 @@ class TestMesures : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
     // The angle read for a wall of declination d0, nudged so the raw declination is exactly d0.
     // Then no sun position (latitude 90): no declination from the azimuth left from before.
     void declinaison() {
         Banc b;
-        const auto brut = [az = b.w->etat().AzP](double a) { return az + (90 - a) - 180; };
+        const auto brut = [az = b.w.etat().AzP](double a) { return az + (90 - a) - 180; };
         for (const auto& [d0, attendu] : {std::pair{-30.0, "-30.00"}, std::pair{180.0, "180.00"},
                                           std::pair{250.0, "70.00"}, std::pair{-250.0, "-70.00"}}) {
-            double a = b.w->etat().AzP - 90 - d0;
+            double a = b.w.etat().AzP - 90 - d0;
             for (int n = 0; n < 100 && brut(a) != d0; ++n)
                 a = std::nextafter(a, brut(a) > d0 ? 1e9 : -1e9);
             b.calculer(QString::number(a, 'g', 17));
@@ -79,11 +71,9 @@ private slots:
         QVERIFY(b.c<Canvas>("PicAZ")->primitives().isEmpty());
     }
 
-    // Keep, erase and reset; an empty line is never ticked, by mouse or keyboard.
+    // Keep, erase and reset.
     void liste() {
         Banc b;
-        b.cocher(3);
-        QTest::keyClick(b.chec(3), Qt::Key_Space);
         b.clic("Command2"); // nothing computed: nothing kept
         QCOMPARE(b.liste(), "0 .....");
         b.calculer("45");
@@ -103,30 +93,24 @@ private slots:
         QCOMPARE(b.liste(), "5 XXXXX");
         b.clic("Command3");
         QCOMPARE(b.liste(), "4 XXXX."); // then the last kept line
-        b.taper(b.dg(0), QString());    // emptying a ticked line unticks it
-        QCOMPARE(b.liste(), "4 .XXX.");
-        b.taper(b.dg(4), "1000"); // out of range: the message stays after unticking
+        b.taper(b.dg(4), "1000");       // out of range: the message stays after unticking
         b.cocher(4);
         QTest::keyClick(b.chec(4), Qt::Key_Space); // unticked by keyboard
-        QCOMPARE(b.liste(), "4 .XXXo !");
-        b.fakes.settings.journal.clear();
+        QCOMPARE(b.liste(), "4 XXXXo !");
         b.clic("Command5");
         QCOMPARE(b.liste(), "0 .....");
-        for (int i = 0; i < 5; ++i)
-            QCOMPARE(b.fakes.settings.valeurs.value(QStringLiteral("Start/%1").arg(i), "x"), "");
-        QCOMPARE(b.fakes.settings.journal, (QStringList{"0", "1", "2", "3", "4"}));
     }
 
-    // Lines typed by hand, then ticked by mouse; a comma in the result means a French locale.
-    // Every average redraws the wall in green, decided on the average itself (",50" is no 0).
+    // Lines typed, then ticked by mouse; a comma means a French locale. Every average redraws the
+    // wall in green (",50" is no 0); a sum that overflows shows no average, not ".00".
     void moyenne_data() {
         QTest::addColumn<QStringList>("lignes");
         QTest::addColumn<QString>("attendu");
         QTest::addColumn<bool>("message");
-        QTest::newRow("full stop, a word takes no part")
-            << QStringList{"abc", "10.00", "20.00"} << "15.00" << true;
+        QTest::newRow("a word left out") << QStringList{"abc", "10.00", "20.00"} << "15.00" << true;
         QTest::newRow("comma, below 1") << QStringList{"0,25", "0,75"} << ",50" << false;
         QTest::newRow("180,50 with comma") << QStringList{"180,50"} << "180,50" << true;
+        QTest::newRow("sum overflows") << QStringList{"1.7e308", "1.7e308"} << "" << true;
     }
     void moyenne() {
         QFETCH(QStringList, lignes);
@@ -142,9 +126,10 @@ private slots:
         }
         QCOMPARE(b.texte("Text15"), attendu);
         QCOMPARE(b.texte("Label7"), message ? Erreur : QString());
-        QVERIFY(std::ranges::any_of(b.c<Canvas>("PicAZ")->primitives(), [](const Primitive& x) {
-            return x.genre == Primitive::Genre::Ligne && x.couleur == QColor(0, 128, 0);
-        }));
+        QVERIFY(attendu.isEmpty() ||
+                std::ranges::any_of(b.c<Canvas>("PicAZ")->primitives(), [](auto& x) {
+                    return x.genre == Primitive::Genre::Ligne && x.couleur == QColor(0, 128, 0);
+                }));
     }
 };
 
