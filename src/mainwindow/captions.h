@@ -9,19 +9,19 @@ enum class Fenetre { Principale, About };
 enum class Propriete {
     Caption, // text of a label or button
     ToolTip,
-    Tag,     // dynamic property "Tag" of the control
-    Titre,   // window title
-    Texte    // an entry of Libelles; the name is "Libelles_<entry>"
+    Tag,   // dynamic property "Tag" of the control
+    Titre, // window title
+    Texte  // an entry of Libelles; the name is "Libelles_<entry>"
 };
 
 struct Ligne {
-    int rang;            // row number of the caption table
+    int rang; // row number of the caption table
     Fenetre fenetre;
-    const char* nom;     // objectName of the target ("Option5_0", "LabAide_3", "Libelles_4",
-                         // "FormTalvan", "About", "Label1_0" in the About window, ...)
+    const char* nom; // objectName of the target ("Option5_0", "LabAide_3", "Libelles_4",
+                     // "FormTalvan", "About", "Label1_0" in the About window, ...)
     Propriete propriete;
-    const char* fr;      // UTF-8
-    const char* es;      // UTF-8
+    const char* fr; // UTF-8
+    const char* es; // UTF-8
 };
 
 // Rows 1 to 49, in order.
