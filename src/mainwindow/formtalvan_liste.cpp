@@ -35,10 +35,7 @@ void FormTalvan::Command1_Click() {
     MajCalculs();
     std::optional<double> angle;
     try {
-        const std::string t = Text12->text().toStdString();
-        // An angle field with no number in it is an input error, not a reading of 0.
-        if (t.find_first_of("0123456789") != std::string::npos)
-            angle = solar::ValMesure(t);
+        angle = solar::LireMesure(Text12->text().toStdString());
     } catch (const solar::CalculError&) {
     }
     if (!positionValide || !dateValide || !angle) {

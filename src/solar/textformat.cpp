@@ -24,7 +24,8 @@ bool EstChiffre(char c) {
 
 // The leading number of a text with blanks skipped anywhere, as Basic's Val reads it.
 // With virguleAussi a comma is a decimal separator too; only the first separator counts.
-double LireNombreEnTete(std::string_view texte, bool virguleAussi) {
+// nullopt when the text does not start with a number.
+std::optional<double> LireNombreEnTete(std::string_view texte, bool virguleAussi) {
     std::size_t i = 0;
     auto suivant = [&]() -> char {
         while (i < texte.size() && EstBlanc(texte[i]))
@@ -57,7 +58,7 @@ double LireNombreEnTete(std::string_view texte, bool virguleAussi) {
         }
     }
     if (entier.empty() && fraction.empty())
-        return 0.0;
+        return std::nullopt;
 
     // Exponent: E or D, optional sign, digits; "1e" alone is 1.
     long long exposant = 0;
@@ -271,10 +272,14 @@ std::string SeptDecimales(long long fraction) {
 } // namespace
 
 double Val(std::string_view texte) {
-    return LireNombreEnTete(texte, false);
+    return LireNombreEnTete(texte, false).value_or(0.0);
 }
 
 double ValMesure(std::string_view texte) {
+    return LireNombreEnTete(texte, true).value_or(0.0);
+}
+
+std::optional<double> LireMesure(std::string_view texte) {
     return LireNombreEnTete(texte, true);
 }
 

@@ -21,6 +21,10 @@ double Val(std::string_view texte);
 // fields where a person types a measurement.
 double ValMesure(std::string_view texte);
 
+// As ValMesure, but nullopt when the text does not start with a number: a measurement
+// that was not typed is not a reading of 0.
+std::optional<double> LireMesure(std::string_view texte);
+
 // A time of day typed by a person: hours and minutes with optional seconds, separated by
 // colons or full stops ("10:00", "9:05:30", "10.00.00", "10.00"); hours 0 to 23, minutes
 // and seconds 0 to 59; blanks around it are ignored. The day fraction, or nullopt.

@@ -71,6 +71,15 @@ private slots:
         QVERIFY(b.c<Canvas>("PicAZ")->primitives().isEmpty());
     }
 
+    // An angle that does not start with a number is no reading of 0.
+    void angleIllisible() {
+        Banc b;
+        for (const char* angle : {"", "abc5", "-", "1e999"}) {
+            b.calculer(angle);
+            QCOMPARE(b.liste(), "0 ..... !");
+        }
+    }
+
     // Keep, erase and reset.
     void liste() {
         Banc b;
