@@ -3,6 +3,7 @@
 #include "mainwindow/formtalvan.h"
 #include "overlay/droite.h"
 #include "overlay/maplink.h"
+#include "solar/calculerror.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -96,7 +97,13 @@ bool FormTalvan::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FormTalvan::Command8_Click() {
-    const QUrl adresse = overlay::adresseCarte(m_etat.Lat, m_etat.Lon);
+    QUrl adresse;
+    try {
+        adresse = overlay::adresseCarte(m_etat.Lat, m_etat.Lon);
+    } catch (const solar::CalculError&) {
+        afficherErreurSaisie(); // no place to show
+        return;
+    }
     if (!m_droite) {
         m_droite = new Droite(m_services.effects);
         connect(m_droite, &Droite::retour, this, [this] {
