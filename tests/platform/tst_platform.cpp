@@ -1,4 +1,3 @@
-#include "platform/clock.h"
 #include "platform/settingsstore.h"
 
 #include <QFile>
@@ -6,18 +5,6 @@
 #include <QTest>
 
 namespace {
-
-class ZoneFixe final : public platform::ZoneClock {
-public:
-    explicit ZoneFixe(const QByteArray& id) : m_zone(id) {}
-    QDateTime maintenantUtc() const override {
-        return QDateTime(QDate(2026, 1, 15), QTime(12, 0), Qt::UTC);
-    }
-    QTimeZone zone() const override { return m_zone; }
-
-private:
-    QTimeZone m_zone;
-};
 
 void ecrireFichier(const QString& chemin, const QByteArray& contenu) {
     QFile f(chemin);
@@ -58,28 +45,6 @@ private slots:
         store->ecrire("Start", "Langue", "F");
         QVERIFY(!store->enregistrer());
         QCOMPARE(store->emplacement(), fichier + "/sous/orsaline.conf");
-    }
-
-    // Offsets (seconds east of UTC) in force at the date concerned, not now.
-    void decalages_data() {
-        QTest::addColumn<QByteArray>("zone");
-        QTest::addColumn<QDate>("date");
-        QTest::addColumn<QTime>("heure");
-        QTest::addColumn<int>("decalage");
-        QTest::newRow("Paris winter")
-            << QByteArray("Europe/Paris") << QDate(2026, 1, 10) << QTime(12, 0) << 3600;
-        QTest::newRow("Paris summer")
-            << QByteArray("Europe/Paris") << QDate(2026, 7, 10) << QTime(12, 0) << 7200;
-        QTest::newRow("Santiago July")
-            << QByteArray("America/Santiago") << QDate(2026, 7, 10) << QTime(12, 0) << -4 * 3600;
-    }
-    void decalages() {
-        QFETCH(QByteArray, zone);
-        QFETCH(QDate, date);
-        QFETCH(QTime, heure);
-        QFETCH(int, decalage);
-        const ZoneFixe horloge(zone);
-        QCOMPARE(horloge.decalageUtc(date, heure), decalage);
     }
 };
 
