@@ -3,6 +3,7 @@
 #include "about/about.h"
 #include "mainwindow/captions.h"
 #include "mainwindow/controls.h"
+#include "mainwindow/etape.h"
 #include "mainwindow/formtalvan.h"
 #include "overlay/droite.h"
 #include "platform/nombrelocal.h"
@@ -15,13 +16,11 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
-#include <cmath>
 
 namespace {
 
@@ -29,14 +28,6 @@ const QString Section = QStringLiteral("Start");
 
 QString booleen(bool b) {
     return b ? QStringLiteral("True") : QStringLiteral("False");
-}
-
-// Runs one start-up step; a step that fails is skipped and the next one runs.
-template <typename F> void etape(F&& f) {
-    try {
-        f();
-    } catch (const solar::CalculError&) {
-    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The live clock and the times typed by hand.
 
 #include "mainwindow/controls.h"
+#include "mainwindow/etape.h"
 #include "mainwindow/formtalvan.h"
 #include "solar/calculerror.h"
 #include "solar/ephemeris.h"
@@ -14,14 +15,6 @@
 #include <cmath>
 
 namespace {
-
-// Runs one step of MajHeures; a step that fails is skipped and the next one runs.
-template <typename F> void etape(F&& f) {
-    try {
-        f();
-    } catch (const solar::CalculError&) {
-    }
-}
 
 double fractionDuJour(const QTime& t) {
     return (t.hour() * 3600 + t.minute() * 60 + t.second()) / 86400.0;

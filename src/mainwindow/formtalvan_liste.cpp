@@ -11,11 +11,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <cmath>
 #include <vector>
-
-namespace {} // namespace
 
 void FormTalvan::afficherErreurSaisie() {
     Label7->setText(QString::fromUtf8(captions::ErreurSaisie));
