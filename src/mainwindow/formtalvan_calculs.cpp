@@ -85,7 +85,6 @@ void FormTalvan::PosSoleil() {
                      q(solar::FormatDiese(m_etat.AzP, sep)) + QStringLiteral(" °"));
     Label36->setText(m_etat.Libelles[1] + QStringLiteral(" = ") +
                      q(solar::FormatDiese(p.hauteur, sep)) + QStringLiteral(" °"));
-    PicHE->largeurTrait(1);
     m_positionValide = true;
 }
 
