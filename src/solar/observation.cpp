@@ -16,22 +16,52 @@ double HeureSolaire(double gmt, double lambda, double eq) {
 
 double DeclinaisonMur(double azp, double k) {
     double d = Fini(azp + k - 180.0, "DeclinaisonMur");
-    // Half turns, each applied once at most, as the original program did.
+    // azp in 0..360 and a reading in 0..180 need one turn at most.
     if (d > 180.0)
-        d -= 180.0;
+        d -= 360.0;
     if (d < -180.0)
-        d += 180.0;
+        d += 360.0;
     return d;
+}
+
+double EcartAngle(double a, double b) {
+    double e = Fini(b - a, "EcartAngle");
+    if (e > 180.0)
+        e -= 360.0;
+    if (e < -180.0)
+        e += 360.0;
+    return e;
 }
 
 std::optional<double> Moyenne(const std::vector<double>& valeurs) {
     if (valeurs.empty())
         return std::nullopt;
+    const auto n = static_cast<double>(valeurs.size());
     double somme = 0.0;
-    for (const double v : valeurs)
+    bool surLeCercle = true;
+    for (const double v : valeurs) {
         somme += v;
+        surLeCercle = surLeCercle && v >= -180.0 && v <= 180.0;
+    }
     Fini(somme, "Moyenne");
-    return somme / static_cast<double>(valeurs.size());
+    if (!surLeCercle)
+        return somme / n;
+    const double premier = valeurs.front();
+    double ecarts = 0.0;
+    bool tour = false;
+    for (const double v : valeurs) {
+        const double e = EcartAngle(premier, v);
+        tour = tour || e != v - premier;
+        ecarts += e;
+    }
+    if (!tour)
+        return somme / n;
+    double m = premier + ecarts / n;
+    if (m > 180.0)
+        m -= 360.0;
+    if (m < -180.0)
+        m += 360.0;
+    return m;
 }
 
 bool MoyenneHorsLimites(double moy) {

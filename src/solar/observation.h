@@ -12,11 +12,22 @@ double HeureSolaire(double gmt, double lambda, double eq);
 
 // Declination of a wall, degrees from south, west positive, from the sun's azimuth azp
 // (degrees from north through east) and k = 90 - the angle read on the protractor.
-// D = azp + k - 180, then a half turn back when it leaves -180..180: 180 stays 180.
+// The scale reads from the wall's right-hand end (seen facing the wall) toward the sun, so
+// the wall's outward normal has the azimuth azp + 90 - a and D = azp + k - 180, brought
+// into -180..180 by a full turn (a direction is defined modulo 360): 180 stays 180.
 double DeclinaisonMur(double azp, double k);
 
+// b - a as an angle, degrees, brought into -180..180 by a full turn (each of a and b
+// within -180..180 needs one turn at most); a half turn either way is left as it is.
+double EcartAngle(double a, double b);
+
 // Average of the numbers of the ticked lines (a line that holds no number is left out by
-// the caller); nullopt when there is none. Throws CalculError when the sum overflows.
+// the caller); nullopt when there is none. Wall declinations are directions: when every
+// value lies within -180..180 they are averaged on the circle (each brought within 180 of
+// the first, the mean brought back into -180..180, 180 kept as 180), so 179.5 and -179.5
+// give 180, not 0. Values that need no turn give the plain mean, to the last bit. A value
+// outside -180..180 (typed by hand) makes it the plain mean of all. Throws CalculError
+// when the sum overflows.
 std::optional<double> Moyenne(const std::vector<double>& valeurs);
 
 // Whether an average, as shown with two decimals, is outside -180..180.

@@ -55,8 +55,9 @@ private slots:
     void declinaison() {
         Banc b;
         const auto brut = [az = b.w.etat().AzP](double a) { return az + (90 - a) - 180; };
-        for (const auto& [d0, attendu] : {std::pair{-30.0, "-30.00"}, std::pair{180.0, "180.00"},
-                                          std::pair{250.0, "70.00"}, std::pair{-250.0, "-70.00"}}) {
+        for (const auto& [d0, attendu] :
+             {std::pair{-30.0, "-30.00"}, std::pair{180.0, "180.00"}, std::pair{250.0, "-110.00"},
+              std::pair{-250.0, "110.00"}}) {
             double a = b.w.etat().AzP - 90 - d0;
             for (int n = 0; n < 100 && brut(a) != d0; ++n)
                 a = std::nextafter(a, brut(a) > d0 ? 1e9 : -1e9);
@@ -67,7 +68,7 @@ private slots:
         b.taper(b.c<QLineEdit>("Text1"), "90");
         b.calculer("45");
         QCOMPARE(b.liste(), "0 o.... !");
-        QCOMPARE(b.dg(0)->text(), "-70.00");
+        QCOMPARE(b.dg(0)->text(), "110.00");
         QVERIFY(b.c<Canvas>("PicAZ")->primitives().isEmpty());
     }
 

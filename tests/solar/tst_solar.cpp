@@ -60,8 +60,28 @@ private slots:
         // NOAA: minutes, mean minus apparent, at 0 h UT.
         Ligne(
             "EqT Nov 3", -16.4775, [] { return EquationTemps(2454773.5); }, 0.02);
-        Ligne("wall half turn down", 70, [] { return DeclinaisonMur(350, 90 - 10); });
+        // Wall declination: the normal's azimuth is azp + 90 - a (scale read from the
+        // wall's right-hand end toward the sun), D = that - 180, modulo 360, by hand.
+        Ligne("wall south, morning sun", 0, [] { return DeclinaisonMur(135, 90 - 45); });
+        Ligne("wall south, afternoon sun", 0, [] { return DeclinaisonMur(225, 90 - 135); });
+        Ligne("wall 30 east of south", -30, [] { return DeclinaisonMur(120, 90 - 60); });
+        Ligne("wall north-west", 135, [] { return DeclinaisonMur(300, 90 - 75); });
+        Ligne("250 is 110 east of north", -110, [] { return DeclinaisonMur(350, 90 - 10); });
+        Ligne("190 is 170 east of south", -170, [] { return DeclinaisonMur(350, 90 - 70); });
+        Ligne("-250 is 110 west", 110, [] { return DeclinaisonMur(10, 90 - 170); });
+        Ligne("south: sun north, normal 10", -170, [] { return DeclinaisonMur(20, 90 - 100); });
+        Ligne("due north stays 180", 180, [] { return DeclinaisonMur(270, 90 - 0); });
+        Ligne("angle difference across 180", 2, [] { return EcartAngle(179, -179); });
+        Ligne("angle difference back", -2, [] { return EcartAngle(-179, 179); });
         Ligne("average of nothing", 0, [] { return Moyenne({}).has_value(); });
+        // On the circle: by hand, each value brought within 180 of the first.
+        Ligne("average 179.5, -179.5 is north", 180, [] { return *Moyenne({179.5, -179.5}); });
+        Ligne("average -179.5, 179.5", -180, [] { return *Moyenne({-179.5, 179.5}); });
+        Ligne("average 100, -100 is north", 180, [] { return *Moyenne({100, -100}); });
+        Ligne("average 179, -179, 178", 179 + 1.0 / 3, [] { return *Moyenne({179, -179, 178}); });
+        Ligne("average -170, 170, 180", -180, [] { return *Moyenne({-170, 170, 180}); });
+        Ligne("opposite walls: half turn kept", 0, [] { return *Moyenne({90, -90}); });
+        Ligne("typed 400: plain mean", 205, [] { return *Moyenne({400, 10}); });
         // Judged on the average as shown, with two decimals.
         Ligne("180.004 is within", 0, [] { return MoyenneHorsLimites(180.004); });
         Ligne("180.005 is beyond", 1, [] { return MoyenneHorsLimites(180.005); });
