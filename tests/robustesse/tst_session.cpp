@@ -116,23 +116,34 @@ private slots:
             const EtatFormTalvan& e = w.etat();
             QVERIFY2(e.Mem >= 0 && e.Mem <= 5, qPrintable(QString::number(e.Mem)));
             QVERIFY2(!std::exchange(modif, e.Modif) || e.Modif, "Modif went back to false");
-            double somme = 0, n = 0;
+            double somme = 0, n = 0, premier = 0, ecarts = 0; // ecarts: from the first, wrapped
+            bool cercle = true, tour = false; // all within -180..180; one needed a turn
             for (int j = 0; j < 5; ++j) {
                 const double v = QLocale().toDouble(DG[j]->text().trimmed(), &ok);
                 QVERIFY2(!Chec[j]->isChecked() || !DG[j]->text().isEmpty(), "empty line ticked");
                 QVERIFY(j >= e.Mem || DG[j]->palette().text().color() == Qt::darkGreen);
-                if (Chec[j]->isChecked() && ok && std::isfinite(v))
-                    somme += v, ++n;
+                if (Chec[j]->isChecked() && ok && std::isfinite(v)) {
+                    const double brut = v - (premier = n ? premier : v);
+                    const double ecart = brut > 180 ? brut - 360 : brut < -180 ? brut + 360 : brut;
+                    tour = tour || ecart != brut, cercle = cercle && std::abs(v) <= 180;
+                    ecarts += ecart, somme += v, ++n;
+                }
             }
             for (QWidget* fenetre : QApplication::topLevelWidgets()) // only what the program wrote
                 for (QWidget* x : fenetre->findChildren<QWidget*>())
                     if (const QString t = x->property("text").toString(); t.contains(NonFini))
                         QVERIFY2(tape.value(x) == t, qPrintable(x->objectName() + ' ' + t));
             const bool aucune = !n || !std::isfinite(somme); // none when the sum overflows
+            // Walls near north: each brought within 180 of the first, the mean back into range.
+            const double c = premier + ecarts / n;
+            const double moy = !cercle || !tour ? somme / n
+                               : c > 180        ? c - 360
+                               : c < -180       ? c + 360
+                                                : c;
             const QString point = QLocale().decimalPoint(), moyenne = Text15->text();
             QVERIFY2(!moyenneAJour ||
                          moyenne.toStdString() ==
-                             (aucune ? "" : solar::FormatDiese(somme / n, point.toStdString())),
+                             (aucune ? "" : solar::FormatDiese(moy, point.toStdString())),
                      qPrintable(moyenne));
             if (i % 64 == 0)
                 QCoreApplication::processEvents();
