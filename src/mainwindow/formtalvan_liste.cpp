@@ -50,23 +50,19 @@ void FormTalvan::Command1_Click() {
     const std::optional<double> angle = lireAngle();
     if (!positionValide || !dateValide || !angle) {
         afficherErreurSaisie();
-        return;
-    }
-    // The protractor reads 0 to 180: anything else is a slip of the eye or of the keyboard.
-    if (*angle < 0 || *angle > 180) {
+    } else if (*angle < 0 || *angle > 180) {
+        // The protractor reads 0 to 180: anything else is a slip of the eye or the keyboard.
         afficherMessage(captions::Message::AngleHorsRapporteur);
-        return;
-    }
-    // No sun, no shadow of the string: the reading measures nothing.
-    if (hauteur <= 0) {
+    } else if (hauteur <= 0) {
+        // No sun, no shadow of the string: the reading measures nothing.
         afficherMessage(captions::Message::SoleilSousHorizon);
-        return;
-    }
-    m_etat.k = 90 - *angle;
-    try {
-        ajouterMesure(solar::DeclinaisonMur(m_etat.AzP, m_etat.k));
-    } catch (const solar::CalculError&) {
-        afficherErreurSaisie();
+    } else {
+        m_etat.k = 90 - *angle;
+        try {
+            ajouterMesure(solar::DeclinaisonMur(m_etat.AzP, m_etat.k));
+        } catch (const solar::CalculError&) {
+            afficherErreurSaisie();
+        }
     }
 }
 
