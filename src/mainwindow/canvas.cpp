@@ -7,7 +7,7 @@
 #include <cmath>
 
 Qt::PenStyle styleQt(int style, int largeur) {
-    // Like the original picture boxes: dashes and dots only at width 1.
+    // Dashes and dots only at width 1: width 2 is for the rays and the wall, drawn solid.
     if (largeur > 1) {
         return Qt::SolidLine;
     }

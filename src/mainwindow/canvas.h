@@ -20,8 +20,10 @@ struct Primitive {
     QString texte;
 };
 
-// The Qt pen style of a style (0 solid, 1 dash, 2 dot) at a width in pixels. As on the
-// original picture boxes, lines wider than 1 pixel show solid whatever the style.
+// The Qt pen style of a style (0 solid, 1 dash, 2 dot) at a width in pixels. Lines wider
+// than 1 pixel are solid whatever the style: the diagrams draw the sun's ray, its arrow head
+// and the wall at width 2 with the dashed style of the marks still set, and those must read
+// as unbroken lines.
 Qt::PenStyle styleQt(int style, int largeur);
 
 // A picture box: keeps what was drawn until the next clear and paints it at any scale.

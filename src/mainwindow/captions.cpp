@@ -114,7 +114,32 @@ constexpr std::array<NomAccessible, 8> NomsAccessibles{{
     {"Image1", "Horloge", "Reloj"},
 }};
 
+struct TexteMessage {
+    Message message;
+    const char* fr;
+    const char* es;
+};
+
+constexpr std::array<TexteMessage, 4> Messages{{
+    {Message::SaisieIncorrecte, ErreurSaisie,
+     "Error en la introducción de datos, vuelva a empezar."},
+    {Message::AngleHorsRapporteur, "L'angle mesuré doit être entre 0 et 180°, recommencez !",
+     "El ángulo medido debe estar entre 0 y 180°, vuelva a empezar."},
+    {Message::SoleilSousHorizon,
+     "Le soleil est sous l'horizon à l'heure de la mesure, recommencez !",
+     "El sol está bajo el horizonte a la hora de la medida, vuelva a empezar."},
+    {Message::FuseauInconnu, "Fuseau horaire inconnu : l'heure locale est le temps universel.",
+     "Zona horaria desconocida: la hora local es el tiempo universal."},
+}};
+
 } // namespace
+
+const char* texteMessage(Message message, bool francais) {
+    for (const TexteMessage& m : Messages)
+        if (m.message == message)
+            return francais ? m.fr : m.es;
+    return "";
+}
 
 std::span<const NomAccessible> nomsAccessibles() {
     return NomsAccessibles;

@@ -45,7 +45,17 @@ std::span<const NomAccessible> nomsAccessibles();
 
 // The tooltip start-up gives every tick box of the list (not language-dependent).
 inline constexpr const char* InfoBulleChec = "Utiliser pour le calcul";
-// The input error message of the list (not language-dependent).
+// The input error message in French; texteMessage gives it in both languages.
 inline constexpr const char* ErreurSaisie = "Erreur dans la saisie des données, recommencez !";
+
+// The messages of the message line Label7.
+enum class Message {
+    SaisieIncorrecte,    // input that gives no result
+    AngleHorsRapporteur, // a measured angle outside the protractor's 0..180
+    SoleilSousHorizon,   // no shadow: the sun at or below the horizon at the reading
+    FuseauInconnu,       // no time zone for the computer: local time taken as UTC
+};
+// A message in French or Spanish, UTF-8.
+const char* texteMessage(Message message, bool francais);
 
 } // namespace captions

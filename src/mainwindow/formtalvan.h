@@ -2,11 +2,13 @@
 
 #include "platform/services.h"
 
+#include <QDate>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -20,6 +22,9 @@ class About;
 class Canvas;
 class Droite;
 class Trait;
+namespace captions {
+enum class Message;
+}
 
 // The window-level state that the routines share. Angles in degrees, times of day as day
 // fractions (0.5 is noon).
@@ -117,6 +122,12 @@ private:
     QString separateur() const;
     void ajouterMesure(double d);
     void afficherErreurSaisie();
+    void afficherMessage(captions::Message message);
+    void traduireMessage(bool francais);
+    std::optional<std::array<double, 3>> dateDesListes() const;
+    std::optional<double> lireAngle() const;
+    void suivreLaDate(const QDate& jour);
+    void montrerDate(const QDate& jour);
     void effacerDiagrammes();
     double decalageHeures(double heureTapee, bool tapeeEnTU) const;
     double gmtDuJour(const QDateTime& utc, const QDateTime& local) const;
@@ -126,6 +137,10 @@ private:
     bool m_fermetureDecidee = false; // the quit question has been answered
     bool m_sansEnregistrer = false;  // "No" to the quit question: nothing is written
     bool m_positionValide = false;   // the last PosSoleil computed the sun's position
+
+    double m_hauteur = 0;                       // sun altitude of the last PosSoleil, degrees
+    std::optional<captions::Message> m_message; // the last message put into Label7
+    QDate m_jourHorloge;                        // the clock's local date at its last reading
     QPointer<About> m_about;
     QPointer<Droite> m_droite;
 

@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QRadioButton>
+#include <array>
+#include <optional>
 
 namespace {
 
@@ -33,10 +35,40 @@ QString FormTalvan::separateur() const {
     return QLocale().decimalPoint();
 }
 
+// Day, month and year as the arithmetic reads them (the number at the start of each list's
+// text, a full stop as separator), or nullopt while one of them holds no calendar number:
+// empty, not a number, zero or negative. Any other number is taken as it is: 31 November
+// is 1 December, a year may be typed beyond the lists' 1900..2100.
+std::optional<std::array<double, 3>> FormTalvan::dateDesListes() const {
+    std::array<double, 3> date{};
+    for (std::size_t i = 0; i < date.size(); ++i) {
+        std::optional<double> v;
+        try {
+            v = solar::LireVal(texte(Combo1[i]));
+        } catch (const solar::CalculError&) {
+        }
+        if (!v || !(*v > 0))
+            return std::nullopt;
+        date[i] = *v;
+    }
+    return date;
+}
+
+// The angle read on the protractor, degrees: the number at the start of Text12, with a
+// comma or a full stop as separator; nullopt when it holds none, or one beyond a double.
+std::optional<double> FormTalvan::lireAngle() const {
+    try {
+        return solar::LireMesure(texte(Text12));
+    } catch (const solar::CalculError&) {
+        return std::nullopt;
+    }
+}
+
 void FormTalvan::MajCalculs() {
     if (!m_etat.Chargee)
         return;
-    // Stops at the first failure; what was already written keeps its new value.
+    // Stops at the first failure; what was already written keeps its new value. The date's
+    // data go on show or are cleared together.
     try {
         double lon = solar::ValMesure(texte(Text3)) + solar::ValMesure(texte(Text4)) / 60;
         double lat = solar::ValMesure(texte(Text1)) + solar::ValMesure(texte(Text2)) / 60;
@@ -46,38 +78,55 @@ void FormTalvan::MajCalculs() {
             lat = -lat;
         m_etat.Lon = lon;
         m_etat.Lat = lat;
-        DecSoleil();
-        m_etat.EQ = solar::EquationTemps(m_etat.Jd);
         const std::string secondes = m_etat.Libelles[4].toStdString();
-        Text7->setText(q(solar::TexteEquationTemps(m_etat.EQ, secondes)));
+        try {
+            DecSoleil();
+            m_etat.EQ = solar::EquationTemps(m_etat.Jd);
+            Text7->setText(q(solar::TexteEquationTemps(m_etat.EQ, secondes)));
+        } catch (const solar::CalculError&) {
+            // No sun's data of another date left on show; the place's below still are.
+            Text7->clear();
+        }
         m_etat.Lambda = m_etat.Lon * solar::DegRad;
         Text8->setText(q(solar::TexteCorrectionLongitude(m_etat.Lambda, secondes)));
-        m_etat.k = 90 - solar::ValMesure(texte(Text12));
+        // A field that holds no angle leaves k: "Calcul" refuses it.
+        if (const auto angle = lireAngle())
+            m_etat.k = 90 - *angle;
     } catch (const solar::CalculError&) {
     }
 }
 
 void FormTalvan::DecSoleil() {
-    const double jour = solar::Val(texte(Combo1[0]));
-    const double mois = solar::Val(texte(Combo1[1]));
-    const double annee = solar::Val(texte(Combo1[2]));
-    m_etat.Jd = solar::JourJulien(jour, mois, annee);
-    m_etat.Delta = solar::DeclinaisonSoleil(m_etat.Jd, m_etat.GMT);
-    Text9->setText(q(solar::TexteDeclinaison(m_etat.Delta, separateur().toStdString())));
+    try {
+        const auto date = dateDesListes();
+        if (!date)
+            throw solar::CalculError("DecSoleil: no calendar date in the lists");
+        m_etat.Jd = solar::JourJulien((*date)[0], (*date)[1], (*date)[2]);
+        m_etat.Delta = solar::DeclinaisonSoleil(m_etat.Jd, m_etat.GMT);
+        Text9->setText(q(solar::TexteDeclinaison(m_etat.Delta, separateur().toStdString())));
+    } catch (const solar::CalculError&) {
+        // No declination of another date or instant left on show.
+        Text9->clear();
+        throw;
+    }
 }
 
 void FormTalvan::PosSoleil() {
     m_positionValide = false;
     solar::PositionSoleil p{};
     try {
-        p = solar::PosSoleil(solar::Val(texte(Combo1[0])), solar::Val(texte(Combo1[1])),
-                             solar::Val(texte(Combo1[2])), m_etat.GMT, m_etat.Lat, m_etat.Lon);
+        const auto date = dateDesListes();
+        if (!date)
+            throw solar::CalculError("PosSoleil: no calendar date in the lists");
+        p = solar::PosSoleil((*date)[0], (*date)[1], (*date)[2], m_etat.GMT, m_etat.Lat,
+                             m_etat.Lon);
     } catch (const solar::CalculError&) {
         // No sun to show for these inputs: leave no picture of an earlier instant.
         effacerDiagrammes();
         throw;
     }
     m_etat.AzP = p.azimut;
+    m_hauteur = p.hauteur;
     const std::string sep = separateur().toStdString();
     DessinerAzimut(*PicAZ, m_etat.AzP, m_etat.Moy);
     DessinerHauteur(*PicHE, p.hauteur);

@@ -1,5 +1,6 @@
 // The live clock and the times typed by hand.
 
+#include "mainwindow/captions.h"
 #include "mainwindow/controls.h"
 #include "mainwindow/etape.h"
 #include "mainwindow/formtalvan.h"
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QTimer>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -46,13 +48,10 @@ double FormTalvan::gmtDuJour(const QDateTime& utc, const QDateTime& local) const
 double FormTalvan::decalageHeures(double heureTapee, bool tapeeEnTU) const {
     const platform::Clock& horloge = m_services.clock;
     QDate date;
-    try {
-        const double j = solar::Val(Combo1[0]->currentText().toStdString());
-        const double m = solar::Val(Combo1[1]->currentText().toStdString());
-        const double a = solar::Val(Combo1[2]->currentText().toStdString());
-        if (j == std::floor(j) && m == std::floor(m) && a == std::floor(a) && std::abs(a) < 1e6)
+    if (const auto d = dateDesListes()) {
+        const auto [j, m, a] = *d;
+        if (j == std::floor(j) && m == std::floor(m) && a == std::floor(a) && a < 1e6)
             date = QDate(static_cast<int>(a), static_cast<int>(m), static_cast<int>(j));
-    } catch (const solar::CalculError&) {
     }
     int secondes;
     if (!date.isValid()) {
@@ -66,12 +65,32 @@ double FormTalvan::decalageHeures(double heureTapee, bool tapeeEnTU) const {
     return secondes / 86400.0;
 }
 
+void FormTalvan::montrerDate(const QDate& jour) {
+    Combo1[0]->setEditText(QString::number(jour.day()));
+    Combo1[1]->setEditText(QString::number(jour.month()));
+    Combo1[2]->setEditText(QString::number(jour.year()));
+}
+
+// With the clock running, date lists that still show the clock's previous date follow it
+// past midnight, so that the next morning's readings take the next morning's sun. A date
+// chosen by hand stays.
+void FormTalvan::suivreLaDate(const QDate& jour) {
+    const QDate avant = std::exchange(m_jourHorloge, jour);
+    if (!avant.isValid() || jour == avant)
+        return;
+    const auto date = dateDesListes();
+    if (date && (*date)[0] == avant.day() && (*date)[1] == avant.month() &&
+        (*date)[2] == avant.year())
+        montrerDate(jour);
+}
+
 void FormTalvan::MajHeures() {
     colorerTexte(Label15, Qt::black, QPalette::WindowText);
     colorerTexte(Label16, Qt::black, QPalette::WindowText);
     if (Timer1->isActive()) {
         const QDateTime utc = m_services.clock.maintenantUtc();
         const QDateTime local = utc.toOffsetFromUtc(m_services.clock.decalageUtcInstant(utc));
+        suivreLaDate(local.date());
         m_etat.Hl = fractionDuJour(local.time());
         m_etat.GMT = gmtDuJour(utc, local);
     }
@@ -90,11 +109,18 @@ void FormTalvan::MajHeures() {
         }
         colorerTexte(Label15, QColor(255, 0, 0), QPalette::WindowText);
     }
-    etape([&] { m_etat.Hv = solar::HeureSolaire(m_etat.GMT, m_etat.Lambda, m_etat.EQ); });
-    etape([&] { Text13->setText(QString::fromStdString(solar::TexteHeureDuJour(m_etat.Hv))); });
+    if (dateDesListes()) {
+        etape([&] { m_etat.Hv = solar::HeureSolaire(m_etat.GMT, m_etat.Lambda, m_etat.EQ); });
+        etape([&] { Text13->setText(QString::fromStdString(solar::TexteHeureDuJour(m_etat.Hv))); });
+    } else {
+        Text13->clear(); // the solar time needs the date's equation of time
+    }
     etape([&] { Text10->setText(QString::fromStdString(solar::TexteHeureDuJour(m_etat.Hl))); });
     etape([&] { Text11->setText(QString::fromStdString(solar::TexteHeureDuJour(m_etat.GMT))); });
     etape([&] { PosSoleil(); });
+    // Said again whenever the message line has nothing else to say.
+    if (Label7->text().isEmpty() && m_services.clock.fuseauInconnu())
+        afficherMessage(captions::Message::FuseauInconnu);
 }
 
 void FormTalvan::Horloge_Click() {
@@ -106,10 +132,8 @@ void FormTalvan::Horloge_Click() {
     Line1->setVisible(arretee);
     Line2->setVisible(arretee);
     if (!arretee) {
-        const QDate aujourdhui = m_services.clock.maintenantLocal().date();
-        Combo1[0]->setEditText(QString::number(aujourdhui.day()));
-        Combo1[1]->setEditText(QString::number(aujourdhui.month()));
-        Combo1[2]->setEditText(QString::number(aujourdhui.year()));
+        m_jourHorloge = m_services.clock.maintenantLocal().date();
+        montrerDate(m_jourHorloge);
         MajCalculs();
     }
 }

@@ -15,7 +15,23 @@
 #include <vector>
 
 void FormTalvan::afficherErreurSaisie() {
-    Label7->setText(QString::fromUtf8(captions::ErreurSaisie));
+    afficherMessage(captions::Message::SaisieIncorrecte);
+}
+
+void FormTalvan::afficherMessage(captions::Message message) {
+    m_message = message;
+    Label7->setText(QString::fromUtf8(captions::texteMessage(message, langue() == 1)));
+}
+
+void FormTalvan::traduireMessage(bool francais) {
+    // A message still on show is said again in the language now chosen.
+    if (!m_message)
+        return;
+    for (const bool fr : {true, false})
+        if (Label7->text() == QString::fromUtf8(captions::texteMessage(*m_message, fr))) {
+            Label7->setText(QString::fromUtf8(captions::texteMessage(*m_message, francais)));
+            return;
+        }
 }
 
 void FormTalvan::Command1_Click() {
@@ -23,6 +39,7 @@ void FormTalvan::Command1_Click() {
     // Without the sun's position for this instant there is no declination to give: the
     // azimuth left from an earlier instant would make a wrong number that looks right.
     const bool positionValide = m_positionValide;
+    const double hauteur = m_hauteur;
     bool dateValide = true;
     try {
         DecSoleil();
@@ -30,20 +47,22 @@ void FormTalvan::Command1_Click() {
         dateValide = false;
     }
     MajCalculs();
-    std::optional<double> angle;
-    try {
-        angle = solar::LireMesure(Text12->text().toStdString());
-    } catch (const solar::CalculError&) {
-    }
+    const std::optional<double> angle = lireAngle();
     if (!positionValide || !dateValide || !angle) {
         afficherErreurSaisie();
-        return;
-    }
-    m_etat.k = 90 - *angle;
-    try {
-        ajouterMesure(solar::DeclinaisonMur(m_etat.AzP, m_etat.k));
-    } catch (const solar::CalculError&) {
-        afficherErreurSaisie();
+    } else if (*angle < 0 || *angle > 180) {
+        // The protractor reads 0 to 180: anything else is a slip of the eye or the keyboard.
+        afficherMessage(captions::Message::AngleHorsRapporteur);
+    } else if (hauteur <= 0) {
+        // No sun, no shadow of the string: the reading measures nothing.
+        afficherMessage(captions::Message::SoleilSousHorizon);
+    } else {
+        m_etat.k = 90 - *angle;
+        try {
+            ajouterMesure(solar::DeclinaisonMur(m_etat.AzP, m_etat.k));
+        } catch (const solar::CalculError&) {
+            afficherErreurSaisie();
+        }
     }
 }
 
@@ -52,24 +71,31 @@ void FormTalvan::ajouterMesure(double d) {
         m_etat.Mem = 0;
     if (m_etat.Mem >= 5)
         return;
-    DG[m_etat.Mem]->setText(
-        QString::fromStdString(solar::FormatDiese0(d, separateur().toStdString())));
+    const QString texte =
+        QString::fromStdString(solar::FormatDiese0(d, separateur().toStdString()));
+    // A reading written: what earlier presses said no longer holds; MajMoyenne below says
+    // again what still does.
+    Label7->clear();
+    DG[m_etat.Mem]->setText(texte);
     MajMoyenne();
 }
 
 void FormTalvan::MajMoyenne() {
     std::vector<double> valeurs;
     bool motCoche = false;
+    bool horsLimites = false; // a value typed beyond -180..180: no wall has it
     for (int i = 0; i < 5; ++i) {
         if (!Chec[i]->isChecked())
             continue;
         // A ticked line that is not a number takes no part in the average.
-        if (const auto v = platform::nombreLocal(DG[i]->text()))
+        if (const auto v = platform::nombreLocal(DG[i]->text())) {
             valeurs.push_back(*v);
-        else if (!DG[i]->text().isEmpty())
+            horsLimites = horsLimites || *v < -180 || *v > 180;
+        } else if (!DG[i]->text().isEmpty()) {
             motCoche = true;
+        }
     }
-    if (motCoche)
+    if (motCoche || horsLimites)
         afficherErreurSaisie();
 
     double moy = 0;

@@ -33,7 +33,11 @@ PositionSoleil PosSoleil(double jour, double mois, double annee, double gmt, dou
     const double t = t0 + gmt / JoursSiecle;
     const double ut = 24.0 * gmt; // hours
 
-    // Greenwich mean sidereal time, hours.
+    // Greenwich mean sidereal time, hours. Meeus, "Astronomical Formulae for Calculators",
+    // sidereal time at Greenwich: 6.6460656 + 2400.051262 T0 + 0.00002581 T0^2 at 0 h UT (T0
+    // in Julian centuries from 1900 January 0.5), plus 1.002737908 sidereal hours per hour
+    // of UT. The T0^2 term (0.1 s in 2000) is left out and the rate rounded to 1.0027389
+    // (under 0.1 s by the end of a day).
     double theta = 6.6460656 + 2400.051262 * t0 + 1.0027389 * ut;
     theta = theta - 24.0 * std::floor(theta / 24.0);
 

@@ -275,6 +275,10 @@ double Val(std::string_view texte) {
     return LireNombreEnTete(texte, false).value_or(0.0);
 }
 
+std::optional<double> LireVal(std::string_view texte) {
+    return LireNombreEnTete(texte, false);
+}
+
 double ValMesure(std::string_view texte) {
     return LireNombreEnTete(texte, true).value_or(0.0);
 }

@@ -17,6 +17,9 @@ namespace solar {
 // "45,5" is 45, "abc" is 0). Throws CalculError when the number overflows a double.
 double Val(std::string_view texte);
 
+// As Val, but nullopt when the text does not start with a number.
+std::optional<double> LireVal(std::string_view texte);
+
 // As Val, but a comma is also taken as the decimal separator ("45,5" is 45.5), for the
 // fields where a person types a measurement.
 double ValMesure(std::string_view texte);

@@ -32,6 +32,7 @@ private slots:
         QTest::newRow("matin, pas de mur") << 100.0 << 0.0;
         QTest::newRow("après-midi, mur ouest") << 250.0 << 30.0;
         QTest::newRow("mur est") << 200.0 << -30.0;
+        QTest::newRow("mur nord, moyenne 180") << 300.0 << 180.0; // east-west, as a south wall
     }
 
     void azimut() {

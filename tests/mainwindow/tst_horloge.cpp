@@ -22,6 +22,15 @@ const char* const Cas[][5] = {
      "12.00.00 11.00.00 11.00"},
     {"locale apres minuit", "2008-06-21T12:00Z", "", "Text10=00:30", "00.30.00 22.30.00 22.37"},
     {"TU avant minuit", "2008-06-21T12:00Z", "", "Text11=23:30", "01.30.00 23.30.00 23.37"},
+    // A local time skipped by the spring jump takes the offset in force before it; one that
+    // occurs twice in autumn, the first (Python's zoneinfo, fold 0). Solar time: UT + 9 min 20 s
+    // + the NOAA equation of time (apparent minus mean) of the day: -4.48, +13.50, +16.06 min.
+    {"trou Paris", "2008-03-30T12:00Z", "", "Text10=02:30", "02.30.00 01.30.00 01.34"},
+    {"trou Londres", "2008-03-30T12:00Z", "Europe/London", "Text10=01:30",
+     "01.30.00 01.30.00 01.34"},
+    {"trou Santiago", "2008-10-12T12:00Z", "America/Santiago", "Text10=00:30",
+     "00.30.00 04.30.00 04.52"},
+    {"deux fois Paris", "2008-10-26T12:00Z", "", "Text10=02:30", "02.30.00 00.30.00 00.55"},
     // A second typed time replaces the first only when it reads.
     {"9:05:30", "", "", "Text11=08:00 Text11=9:05:30", "10.05.30 09.05.30 09.00"},
     {"10.00", "", "", "Text11=08:00 Text11=10.00", "11.00.00 10.00.00 09.55"},
@@ -93,13 +102,100 @@ private slots:
         QCOMPARE(couleur("Label15"), QColor(champ == "Text10" ? Qt::red : Qt::black));
     }
 
-    void clicPendantQueLHorlogeTourne() {
+    // A time typed by hand, with the clock running or stopped and restarted: the next tick
+    // gives the clock's times and black captions back.
+    void legendeRouge_data() {
+        QTest::addColumn<QString>("champ");
+        QTest::addColumn<QString>("legende");
+        QTest::addColumn<bool>("arretee");
+        QTest::newRow("locale, horloge en marche") << "Text10"
+                                                   << "Label15" << false;
+        QTest::newRow("TU, horloge en marche") << "Text11"
+                                               << "Label16" << false;
+        QTest::newRow("locale, horloge relancee") << "Text10"
+                                                  << "Label15" << true;
+        QTest::newRow("TU, horloge relancee") << "Text11"
+                                              << "Label16" << true;
+    }
+    void legendeRouge() {
+        QFETCH(QString, champ);
+        QFETCH(QString, legende);
+        QFETCH(bool, arretee);
         demarrer("2008-06-21T14:30:36Z", "");
-        clic("Text10");
-        QVERIFY(texte("Text10").isEmpty() && couleur("Label15") == QColor(Qt::red));
-        m_w->Timer1_Timer(); // undoes the click
+        if (arretee)
+            clic("Image1");
+        clic(champ);
+        QVERIFY(texte(champ).isEmpty() && couleur(qPrintable(legende)) == QColor(Qt::red));
+        if (arretee) {
+            QTest::keyClicks(c(champ), "10:00");
+            clic("Command1");
+            QVERIFY(texte(champ) == "10.00.00" && couleur(qPrintable(legende)) == QColor(Qt::red));
+            clic("Image1");
+        }
+        m_w->Timer1_Timer();
         QCOMPARE(texte("Text10") + ' ' + texte("Text11"), QStringLiteral("16.30.36 14.30.36"));
-        QCOMPARE(couleur("Label15"), QColor(Qt::black));
+        QCOMPARE(couleur(qPrintable(legende)), QColor(Qt::black));
+    }
+
+    // Left open across local midnight with the clock running, the lists move to the new day
+    // unless a date was chosen by hand. NOAA declination at 23:00:01 UT on 31 December 2008:
+    // -23.0119; the day before's would be about 0.1 further south.
+    void minuit_data() {
+        QTest::addColumn<QString>("choisie");
+        QTest::addColumn<QString>("attendue");
+        QTest::newRow("la veille") << ""
+                                   << "1/1/2009";
+        QTest::newRow("choisie a la main") << "3/11/2008"
+                                           << "3/11/2008";
+    }
+    void minuit() {
+        QFETCH(QString, choisie);
+        QFETCH(QString, attendue);
+        demarrer("2008-12-31T22:59:58Z", ""); // 23:59:58 in Paris
+        for (int j = 0; !choisie.isEmpty() && j < 3; ++j)
+            c<QComboBox>(QStringLiteral("Combo1_%1").arg(j))
+                ->setEditText(choisie.section('/', j, j));
+        m_f->clock.avancer(3);
+        m_w->Timer1_Timer();
+        QString date;
+        for (int j = 0; j < 3; ++j)
+            date += c<QComboBox>(QStringLiteral("Combo1_%1").arg(j))->currentText() + '/';
+        QCOMPARE(date.chopped(1), attendue);
+        QCOMPARE(texte("Text10") + ' ' + texte("Text11"), QStringLiteral("00.00.01 23.00.01"));
+        if (choisie.isEmpty())
+            QVERIFY2(std::abs(texte("Text9").chopped(1).toDouble() + 23.0119) < 0.02,
+                     qPrintable(texte("Text9")));
+    }
+
+    // A zone the toolkit does not know: the C library's local time from TZ, or UTC with a
+    // message when the C library does not know it either. 14:30:36 UT on 21 June 2008.
+    void fuseauInconnu_data() {
+        QTest::addColumn<QByteArray>("tz");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("message");
+        QTest::newRow("regle POSIX de Paris")
+            << QByteArray("CET-1CEST,M3.5.0,M10.5.0/3") << "16.30.36" << false;
+        QTest::newRow("chemin de fichier")
+            << QByteArray(":/usr/share/zoneinfo/Asia/Tokyo") << "23.30.36" << false;
+        QTest::newRow("UTC0") << QByteArray("UTC0") << "14.30.36" << false;
+        QTest::newRow("mal ecrit") << QByteArray("Europe/Pariss") << "14.30.36" << true;
+    }
+    void fuseauInconnu() {
+        QFETCH(QByteArray, tz);
+        QFETCH(QString, locale);
+        QFETCH(bool, message);
+        const QByteArray avant = qgetenv("TZ");
+        const auto retablir = qScopeGuard([&] { qputenv("TZ", avant); });
+        qputenv("TZ", tz);
+        demarrer("2008-06-21T14:30:36Z", "Nowhere/Zone");
+        QCOMPARE(texte("Text10") + ' ' + texte("Text11"), locale + " 14.30.36");
+        QCOMPARE(c<QComboBox>("Combo1_0")->currentText() + '/' +
+                     c<QComboBox>("Combo1_1")->currentText(),
+                 QStringLiteral("21/6"));
+        QCOMPARE(c<QLabel>("Label7")->text(),
+                 message ? QString::fromUtf8(
+                               "Fuseau horaire inconnu : l'heure locale est le temps universel.")
+                         : QString());
     }
 };
 
