@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,6 +64,24 @@ QLineEdit* champ(QWidget* parent, const QString& nom, const QRect& r) {
     auto* t = creer<QLineEdit>(parent, nom);
     t->setGeometry(r);
     return t;
+}
+
+// Places the large degree mark after the number of a field as a degree sign stands: raised,
+// its ring reaching down to 40 % of the digits' height, whatever the fonts. Centred on the
+// line, as a label centres its text, it sat at mid-height and read as a letter "o".
+void placerDegre(QLabel* degre, const QLineEdit* champ) {
+    const QFontMetricsF chiffres(champ->font());
+    const QFontMetricsF marque(degre->font());
+    // QLineEdit centres its line of text vertically.
+    const double ligneDeBase =
+        champ->y() + (champ->height() + chiffres.ascent() - chiffres.descent()) / 2;
+    const double basAnneau = ligneDeBase - 0.6 * chiffres.capHeight();
+    // From the baseline, downward positive: the ring's bottom is negative. (The glyph's own
+    // box: tightBoundingRect() of the one-character text spans the whole ascent.)
+    const double basGlyphe = marque.boundingRect(degre->text().at(0)).bottom();
+    degre->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const int haut = qRound(basAnneau - marque.ascent() - basGlyphe);
+    degre->setGeometry(degre->x(), haut, degre->width(), qCeil(marque.height()));
 }
 
 // The help figure, rendered from its drawing at the screen's density.
@@ -127,7 +146,9 @@ void FormTalvan::construire() {
         c->setGeometry(r);
         c->setAttribute(Qt::WA_TransparentForMouseEvents);
     };
-    contour(QStringLiteral("Shape1"), rectTw(3915, 165, 3585, 1980));
+    // Reaches 105 twips further left than designed: "Correction en Longitude", right-aligned
+    // on its field, touched the outline.
+    contour(QStringLiteral("Shape1"), rectTw(3915 - 105, 165, 3585 + 105, 1980));
     contour(QStringLiteral("Shape2_0"), rectTw(4305, 2265, 3195, 1560));
     contour(QStringLiteral("Shape2_1"), rectTw(4320, 3915, 3195, 1365));
     contour(QStringLiteral("Shape2_2"), rectTw(2700, 2910, 1485, 2385));
@@ -320,8 +341,9 @@ void FormTalvan::construireListe() {
     Text15->setAlignment(Qt::AlignCenter);
     Text15->setReadOnly(true);
     auto* degre = etiquette(this, QStringLiteral("Label1_1"), QString::fromUtf8("°"),
-                            rectTw(2145, 4695 - 60, 300, 450));
+                            rectTw(2145, 4695, 300, 450));
     degre->setFont(police(QStringLiteral("MS Sans Serif"), 24));
+    placerDegre(degre, Text15);
     Label7 = etiquette(this, QStringLiteral("Label7"), QString(), rectTw(120, 5385, 2220, 870));
     Label7->setWordWrap(true);
     Label7->setAlignment(Qt::AlignLeft | Qt::AlignTop);
