@@ -4,6 +4,7 @@
 #include "mainwindow/canvas.h"
 #include "mainwindow/controls.h"
 #include "overlay/droite.h"
+#include "platform/etiquetteactive.h"
 #include "platform/fonts.h"
 #include "platform/geometry.h"
 
@@ -28,8 +29,9 @@ using platform::rectTw;
 
 namespace {
 
-template <typename T> T* creer(QWidget* parent, const QString& nom) {
-    auto* w = new T(parent);
+template <typename T, typename... Args>
+T* creer(QWidget* parent, const QString& nom, Args... args) {
+    auto* w = new T(args..., parent);
     w->setObjectName(nom);
     return w;
 }
@@ -162,6 +164,15 @@ void FormTalvan::construire() {
     construireListe();
     construireCommandes();
     construireAide();
+
+    // Each heading names its field for screen readers: the labelled-by relation is all
+    // that names a drop-down list under Linux, where its name is its value.
+    const std::pair<QLabel*, QWidget*> titres[] = {
+        {Label6[0], Combo1[0]}, {Label6[1], Combo1[1]}, {Label6[2], Combo1[2]}, {Label9, Text9},
+        {Label10, Text7},       {Label11, Text8},       {Label15, Text10},      {Label16, Text11},
+        {Label18, Text13},      {Label17, Text12}};
+    for (const auto& [titre, champ] : titres)
+        titre->setBuddy(champ);
 }
 
 void FormTalvan::construireDate() {
@@ -272,12 +283,21 @@ void FormTalvan::construireHeures() {
     for (QLabel* l : {Label15, Label16})
         colorerTexte(l, Qt::black, QPalette::WindowText);
 
-    Label13 = etiquette(this, QStringLiteral("Label13"), QStringLiteral("(*)"),
-                        rectTw(6990, 4155, 240, 300));
+    // The watch and its mark answer the keyboard too; a screen reader hears them as a box
+    // ticked while the clock is stopped.
+    const auto bouton = [this](const QString& nom, const QString& texte, const QRect& r) {
+        auto* b = creer<platform::EtiquetteActive>(this, nom, QAccessible::CheckBox);
+        b->setText(texte);
+        b->setGeometry(r);
+        b->setBascule(true);
+        return b;
+    };
+    Label13 =
+        bouton(QStringLiteral("Label13"), QStringLiteral("(*)"), rectTw(6990, 4155, 240, 300));
     Label13->setFont(police(QStringLiteral("Microsoft Sans Serif"), 8.25));
     Label13->setAlignment(Qt::AlignCenter);
     Label13->setCursor(Qt::PointingHandCursor);
-    Image1 = etiquette(this, QStringLiteral("Image1"), QString(), rectTw(6630, 4335, 480, 480));
+    Image1 = bouton(QStringLiteral("Image1"), QString(), rectTw(6630, 4335, 480, 480));
     Image1->setPixmap(QIcon(QStringLiteral(":/images/montre.svg")).pixmap(32, 32));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setCursor(Qt::PointingHandCursor);
@@ -344,7 +364,8 @@ void FormTalvan::construireListe() {
                             rectTw(2145, 4695, 300, 450));
     degre->setFont(police(QStringLiteral("MS Sans Serif"), 24));
     placerDegre(degre, Text15);
-    Label7 = etiquette(this, QStringLiteral("Label7"), QString(), rectTw(120, 5385, 2220, 870));
+    Label7 = creer<LigneMessage>(this, QStringLiteral("Label7"));
+    Label7->setGeometry(rectTw(120, 5385, 2220, 870));
     Label7->setWordWrap(true);
     Label7->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     colorerTexte(Label7, QColor(192, 0, 0), QPalette::WindowText);
