@@ -43,7 +43,8 @@ private slots:
         if (tabulations == 0) {
             QTest::mouseClick(lien, Qt::LeftButton);
         } else {
-            QApplication::setActiveWindow(&about);
+            about.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&about));
             QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
             for (int i = 0; i < tabulations; ++i)
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -22,7 +22,8 @@ struct Banc {
         fakes.settings.valeurs.insert("Start/Langue", langue);
         w = std::make_unique<FormTalvan>(fakes.services());
         w->Charger();
-        QApplication::setActiveWindow(w.get());
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
     }
     template <typename T = QWidget> T* c(const QString& nom) const { return w->findChild<T*>(nom); }
     QString focus() const {
