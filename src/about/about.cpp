@@ -1,5 +1,6 @@
 #include "about/about.h"
 
+#include "platform/etiquetteactive.h"
 #include "platform/fonts.h"
 #include "platform/geometry.h"
 
@@ -12,9 +13,10 @@
 
 namespace {
 
-QLabel* etiquette(QWidget* parent, const char* nom, const QRect& zone, const QFont& police,
-                  const QColor& couleur = QColor()) {
-    auto* label = new QLabel(parent);
+template <typename Label = QLabel, typename... Args>
+Label* etiquette(QWidget* parent, const char* nom, const QRect& zone, const QFont& police,
+                 const QColor& couleur = QColor(), Args... args) {
+    auto* label = new Label(args..., parent);
     label->setObjectName(QLatin1String(nom));
     label->setGeometry(zone);
     label->setFont(police);
@@ -27,6 +29,9 @@ QLabel* etiquette(QWidget* parent, const char* nom, const QRect& zone, const QFo
     }
     return label;
 }
+
+// Height of the legal notice's three lines under the designed window, in twips.
+constexpr double HauteurMentions = 780;
 
 const QColor Violet(128, 0, 128);
 const QColor Bleu(0, 0, 255);
@@ -41,7 +46,8 @@ About::About(const platform::Services& services, const QIcon& icone, const QPixm
     setWindowIcon(icone);
     setModal(true);
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(platform::sizeTw(7545, 6330));
+    // The designed 6330 twips, and below them the legal notice.
+    setFixedSize(platform::sizeTw(7545, 6330 + HauteurMentions));
 
     using platform::police;
     using platform::rectTw;
@@ -58,14 +64,17 @@ About::About(const platform::Services& services, const QIcon& icone, const QPixm
 
     etiquette(this, "Label4", rectTw(2895, 2130, 1755, 315),
               police(QStringLiteral("MS Sans Serif"), 12));
-    m_Label5 = etiquette(this, "Label5", rectTw(667, 2565, 6210, 960),
-                         police(arial, 12, false, true), Bleu);
+    // The links: reached by Tab in this order, opened by Enter or Space too.
+    const QFont lien = police(arial, 12, false, true);
+    using platform::EtiquetteActive;
+    m_Label5 = etiquette<EtiquetteActive>(this, "Label5", rectTw(667, 2565, 6210, 960), lien, Bleu,
+                                          QAccessible::Link);
     etiquette(this, "Label1_1", rectTw(705, 3570, 6135, 870), police(comic, 12));
     // These two size themselves to their one-line text (see recentrer()).
-    m_Label3 =
-        etiquette(this, "Label3", rectTw(3735, 4605, 0, 270), police(arial, 12, false, true), Bleu);
-    m_Label2 =
-        etiquette(this, "Label2", rectTw(3735, 5040, 0, 270), police(arial, 12, false, true), Bleu);
+    m_Label3 = etiquette<EtiquetteActive>(this, "Label3", rectTw(3735, 4605, 0, 270), lien, Bleu,
+                                          QAccessible::Link);
+    m_Label2 = etiquette<EtiquetteActive>(this, "Label2", rectTw(3735, 5040, 0, 270), lien, Bleu,
+                                          QAccessible::Link);
     m_Label3->setWordWrap(false);
     m_Label2->setWordWrap(false);
 
@@ -75,9 +84,10 @@ About::About(const platform::Services& services, const QIcon& icone, const QPixm
             ? QCursor(Qt::PointingHandCursor)
             : QCursor(curseur.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation), 16,
                       16);
-    for (QLabel* lien : {m_Label5, m_Label3, m_Label2}) {
-        lien->setCursor(pointeur);
-        lien->installEventFilter(this);
+    for (EtiquetteActive* l : {m_Label5, m_Label3, m_Label2}) {
+        l->setCursor(pointeur);
+        l->installEventFilter(this);
+        connect(l, &EtiquetteActive::active, this, [this, l] { ouvrir(l); });
     }
 
     auto* retourBouton = new QPushButton(QStringLiteral("Retour"), this);
@@ -88,6 +98,12 @@ About::About(const platform::Services& services, const QIcon& icone, const QPixm
         close();
         emit retour();
     });
+    // Enter on opening still returns; Tab goes on to the links.
+    retourBouton->setFocus();
+
+    // Copyright, no warranty and licence, as the GPL asks of an interactive program.
+    etiquette(this, "Label6", rectTw(300, 6330 - 150, 6945, HauteurMentions), police(arial, 8.25),
+              QColor(64, 64, 64));
 
     recentrer();
 }
@@ -139,14 +155,17 @@ bool About::eventFilter(QObject* objet, QEvent* e) {
         const auto* souris = static_cast<QMouseEvent*>(e);
         const auto* label = static_cast<QLabel*>(objet);
         if (souris->button() == Qt::LeftButton &&
-            label->rect().contains(souris->position().toPoint())) {
-            if (label == m_Label2)
-                m_services.opener.ouvrir(adresseCourriel());
-            else if (label == m_Label3)
-                m_services.opener.ouvrir(QUrl(m_services.adresses.site));
-            else if (label == m_Label5)
-                m_services.opener.ouvrir(adresseTraduction());
-        }
+            label->rect().contains(souris->position().toPoint()))
+            ouvrir(label);
     }
     return QDialog::eventFilter(objet, e);
+}
+
+void About::ouvrir(const QLabel* lien) {
+    if (lien == m_Label2)
+        m_services.opener.ouvrir(adresseCourriel());
+    else if (lien == m_Label3)
+        m_services.opener.ouvrir(QUrl(m_services.adresses.site));
+    else if (lien == m_Label5)
+        m_services.opener.ouvrir(adresseTraduction());
 }

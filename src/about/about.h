@@ -9,11 +9,15 @@
 
 class QLabel;
 class QPushButton;
+namespace platform {
+class EtiquetteActive;
+}
 
 // Credits, version and links. Children, by objectName: "Label1_0" (formulas credit),
 // "Image1" (the program's icon), "Label4" (version line; its dynamic property "Tag" holds
 // the word "Version"), "Label5" (translator credit, link), "Label1_1" (free-distribution
-// sentence), "Label3" (author's site, link), "Label2" (mail link), "Command1" (return).
+// sentence), "Label3" (author's site, link), "Label2" (mail link), "Command1" (return),
+// "Label6" (copyright, no warranty, licence; below the designed window).
 // The texts are written by the main window's language routine.
 class About : public QDialog {
     Q_OBJECT
@@ -41,9 +45,10 @@ protected:
 private:
     // Keeps Label3 and Label2, sized to their text, centred on the window's middle.
     void recentrer();
+    void ouvrir(const QLabel* lien); // Label2, Label3 or Label5
 
     platform::Services m_services;
-    QLabel* m_Label5 = nullptr; // translator's site
-    QLabel* m_Label3 = nullptr; // author's site
-    QLabel* m_Label2 = nullptr; // mail
+    platform::EtiquetteActive* m_Label5 = nullptr; // translator's site
+    platform::EtiquetteActive* m_Label3 = nullptr; // author's site
+    platform::EtiquetteActive* m_Label2 = nullptr; // mail
 };

@@ -21,6 +21,13 @@ Qt::PenStyle styleQt(int style, int largeur) {
     }
 }
 
+namespace {
+
+// Radius, in pixels, under which a circle or an arc is a mark rather than a figure.
+constexpr double RayonMarque = 4;
+
+} // namespace
+
 Canvas::Canvas(QWidget* parent) : QWidget(parent) {
     setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
@@ -120,9 +127,13 @@ void Canvas::paintEvent(QPaintEvent* /*event*/) {
             continue;
         }
         painter.setTransform(enTwips);
+        // A ring of a few pixels (the marks of the two views) has no room for a dash pattern
+        // nor for an opening: drawn so it reads as a stray letter "c". It shows as a whole
+        // small ring instead.
+        const bool marque = p.genre != Primitive::Genre::Ligne && p.rayon * echelle < RayonMarque;
         pinceau.setColor(p.couleur);
         pinceau.setWidthF(p.largeur * platform::twipsParPixel);
-        pinceau.setStyle(styleQt(p.style, p.largeur));
+        pinceau.setStyle(marque ? Qt::SolidLine : styleQt(p.style, p.largeur));
         // Flat ends keep the dashes of thin lines apart; round ends close the arrow heads.
         pinceau.setCapStyle(p.largeur > 1 ? Qt::RoundCap : Qt::FlatCap);
         painter.setPen(pinceau);
@@ -134,6 +145,10 @@ void Canvas::paintEvent(QPaintEvent* /*event*/) {
             painter.drawEllipse(p.p1, p.rayon, p.rayon);
             break;
         case Primitive::Genre::Arc: {
+            if (marque) {
+                painter.drawEllipse(p.p1, p.rayon, p.rayon);
+                break;
+            }
             // QPainter counts 1/16 degree, counter-clockwise on screen, as the start angle is.
             constexpr double seiziemesParRadian = 16.0 * 180.0 / 3.14159265358979323846;
             const int debut = static_cast<int>(std::lround(p.debut * seiziemesParRadian));

@@ -103,7 +103,7 @@ constexpr std::array<LigneAide, 5> Aide{{
      "local o de TU."},
 }};
 
-constexpr std::array<NomAccessible, 8> NomsAccessibles{{
+constexpr std::array<NomAccessible, 10> NomsAccessibles{{
     {"Text1", "Latitude, degrés", "Latitud, grados"},
     {"Text2", "Latitude, minutes", "Latitud, minutos"},
     {"Text3", "Longitude, degrés", "Longitud, grados"},
@@ -111,7 +111,34 @@ constexpr std::array<NomAccessible, 8> NomsAccessibles{{
     {"DG_", "Mesure %1", "Medida %1"},
     {"Chec_", "Utiliser la mesure %1", "Usar la medida %1"},
     {"Label7", "Message", "Mensaje"},
-    {"Image1", "Horloge", "Reloj"},
+    // Ticked while the clock is stopped.
+    {"Image1", "Horloge arrêtée", "Reloj parado"},
+    // The result's heading names the program, not the value: the field gets its own name.
+    {"Text15", "Déclinaison du mur, moyenne", "Declinación de la pared, media"},
+    {"Label13", "Horloge arrêtée", "Reloj parado"},
+}};
+
+// The About window's legal notice, below the designed texts: what the GPL asks an
+// interactive program to show.
+constexpr std::array<Ligne, 1> Supplements{{
+    {0, About, "Label6", Caption,
+     "Copyright © 2026 les développeurs d'Orsaline\n"
+     "Ce programme est fourni SANS AUCUNE GARANTIE.\n"
+     "Licence : GNU GPL version 3 ou ultérieure (GPL-3.0-or-later)",
+     "Copyright © 2026 los desarrolladores de Orsaline\n"
+     "Este programa se ofrece SIN NINGUNA GARANTÍA.\n"
+     "Licencia: GNU GPL versión 3 o posterior (GPL-3.0-or-later)"},
+}};
+
+constexpr std::array<Mnemonique, 8> Mnemoniques{{
+    {"Command1", 'C', 'C'}, // Calcul, Calcular
+    {"Command2", 'G', 'G'}, // Garder, Guardar
+    {"Command3", 'E', 'E'}, // Efface le dernier, Eliminar la última
+    {"Command5", 'R', 'R'}, // Reset, Resetear
+    {"Command8", 'o', 'o'}, // Google
+    {"Command7", 'A', 'A'}, // Aide, Ayuda
+    {"Command6", 'p', 'd'}, // A propos, Acerca de
+    {"Command4", 'Q', 'S'}, // Quitter, Salir
 }};
 
 struct TexteMessage {
@@ -139,6 +166,14 @@ const char* texteMessage(Message message, bool francais) {
         if (m.message == message)
             return francais ? m.fr : m.es;
     return "";
+}
+
+std::span<const Ligne> supplements() {
+    return Supplements;
+}
+
+std::span<const Mnemonique> mnemoniques() {
+    return Mnemoniques;
 }
 
 std::span<const NomAccessible> nomsAccessibles() {

@@ -58,4 +58,25 @@ enum class Message {
 // A message in French or Spanish, UTF-8.
 const char* texteMessage(Message message, bool francais);
 
+// Rows written after the caption table, as its rows are: texts that it does not hold.
+std::span<const Ligne> supplements();
+
+// Keyboard mnemonics (Alt + letter) of the command row and of the list's buttons: the
+// letter is the first one of the caption that matches exactly; it is shown underlined.
+struct Mnemonique {
+    const char* nom; // objectName of the button
+    char fr;
+    char es;
+};
+std::span<const Mnemonique> mnemoniques();
+
+// What a screen reader says after a line of the list that holds a reading: kept (green)
+// or only a candidate (black); the colour alone tells nothing to a listener.
+struct Paire {
+    const char* fr;
+    const char* es;
+};
+inline constexpr Paire LigneGardee{"gardée", "guardada"};
+inline constexpr Paire LigneCandidate{"non gardée", "no guardada"};
+
 } // namespace captions

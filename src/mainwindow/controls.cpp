@@ -40,5 +40,33 @@ void BoutonTexte::paintEvent(QPaintEvent*) {
     p.drawControl(QStyle::CE_PushButton, option);
     p.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    p.drawText(rect().adjusted(3, 2, -3, -2), Qt::AlignCenter | Qt::TextWordWrap, legende);
+    // The mnemonic's letter underlined as the style shows it on other buttons.
+    const int mnemonique = style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this)
+                               ? Qt::TextShowMnemonic
+                               : Qt::TextHideMnemonic;
+    p.drawText(rect().adjusted(3, 2, -3, -2), Qt::AlignCenter | Qt::TextWordWrap | mnemonique,
+               legende);
+}
+
+void LigneMessage::setText(const QString& texte) {
+    const QString ancien = text();
+    const bool nouveau = m_repeter || texte != ancien;
+    m_repeter = false;
+    QLabel::setText(texte);
+    if (!nouveau)
+        return;
+    // A description changed since (a line kept meanwhile) is newer than the one kept here.
+    if (m_cible && m_cible->accessibleDescription() == ancien)
+        m_cible->setAccessibleDescription(m_descriptionCible);
+    m_cible = nullptr;
+    setAccessibleDescription(texte);
+    QWidget* focus = window()->focusWidget();
+    if (texte.isEmpty() || !focus || focus == this)
+        return;
+    m_cible = focus;
+    m_descriptionCible = focus->accessibleDescription();
+    if (m_descriptionCible == texte)
+        focus->setAccessibleDescription(QString()); // the same message again is a change too
+    focus->setAccessibleDescription(texte);
+    emit annonce(focus);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QLabel>
 #include <QLineF>
 #include <QPalette>
+#include <QPointer>
 #include <QPushButton>
 #include <QWidget>
 
@@ -48,4 +50,31 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+};
+
+// The message line. A new message is told to screen readers as the accessible description
+// of the control that has the focus, which is what AT-SPI conveys (Qt 6.4 sends no value
+// change for a text field) and what a screen reader speaks for the focused control; the
+// line carries it as its own description too. setText() and clear() hide QLabel's so that
+// every write through this type is announced.
+class LigneMessage : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+    void setText(const QString& texte);
+    void clear() { setText(QString()); }
+
+    // The next message is announced even if it repeats the one shown: the user acted again.
+    // Otherwise a message written again (by the clock's tick) is not repeated.
+    void nouvelleAction() { m_repeter = true; }
+
+signals:
+    void annonce(QWidget* cible); // a message was given to the focused control
+
+private:
+    QPointer<QWidget> m_cible;  // the control that carries the message as its description
+    QString m_descriptionCible; // its own description, given back when the message goes
+    bool m_repeter = false;
 };

@@ -4,6 +4,7 @@
 #include "mainwindow/canvas.h"
 #include "mainwindow/controls.h"
 #include "overlay/droite.h"
+#include "platform/etiquetteactive.h"
 #include "platform/fonts.h"
 #include "platform/geometry.h"
 
@@ -11,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,8 +29,9 @@ using platform::rectTw;
 
 namespace {
 
-template <typename T> T* creer(QWidget* parent, const QString& nom) {
-    auto* w = new T(parent);
+template <typename T, typename... Args>
+T* creer(QWidget* parent, const QString& nom, Args... args) {
+    auto* w = new T(args..., parent);
     w->setObjectName(nom);
     return w;
 }
@@ -63,6 +66,24 @@ QLineEdit* champ(QWidget* parent, const QString& nom, const QRect& r) {
     auto* t = creer<QLineEdit>(parent, nom);
     t->setGeometry(r);
     return t;
+}
+
+// Places the large degree mark after the number of a field as a degree sign stands: raised,
+// its ring reaching down to 40 % of the digits' height, whatever the fonts. Centred on the
+// line, as a label centres its text, it sat at mid-height and read as a letter "o".
+void placerDegre(QLabel* degre, const QLineEdit* champ) {
+    const QFontMetricsF chiffres(champ->font());
+    const QFontMetricsF marque(degre->font());
+    // QLineEdit centres its line of text vertically.
+    const double ligneDeBase =
+        champ->y() + (champ->height() + chiffres.ascent() - chiffres.descent()) / 2;
+    const double basAnneau = ligneDeBase - 0.6 * chiffres.capHeight();
+    // From the baseline, downward positive: the ring's bottom is negative. (The glyph's own
+    // box: tightBoundingRect() of the one-character text spans the whole ascent.)
+    const double basGlyphe = marque.boundingRect(degre->text().at(0)).bottom();
+    degre->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const int haut = qRound(basAnneau - marque.ascent() - basGlyphe);
+    degre->setGeometry(degre->x(), haut, degre->width(), qCeil(marque.height()));
 }
 
 // The help figure, rendered from its drawing at the screen's density.
@@ -127,7 +148,9 @@ void FormTalvan::construire() {
         c->setGeometry(r);
         c->setAttribute(Qt::WA_TransparentForMouseEvents);
     };
-    contour(QStringLiteral("Shape1"), rectTw(3915, 165, 3585, 1980));
+    // Reaches 105 twips further left than designed: "Correction en Longitude", right-aligned
+    // on its field, touched the outline.
+    contour(QStringLiteral("Shape1"), rectTw(3915 - 105, 165, 3585 + 105, 1980));
     contour(QStringLiteral("Shape2_0"), rectTw(4305, 2265, 3195, 1560));
     contour(QStringLiteral("Shape2_1"), rectTw(4320, 3915, 3195, 1365));
     contour(QStringLiteral("Shape2_2"), rectTw(2700, 2910, 1485, 2385));
@@ -141,6 +164,15 @@ void FormTalvan::construire() {
     construireListe();
     construireCommandes();
     construireAide();
+
+    // Each heading names its field for screen readers: the labelled-by relation is all
+    // that names a drop-down list under Linux, where its name is its value.
+    const std::pair<QLabel*, QWidget*> titres[] = {
+        {Label6[0], Combo1[0]}, {Label6[1], Combo1[1]}, {Label6[2], Combo1[2]}, {Label9, Text9},
+        {Label10, Text7},       {Label11, Text8},       {Label15, Text10},      {Label16, Text11},
+        {Label18, Text13},      {Label17, Text12}};
+    for (const auto& [titre, champ] : titres)
+        titre->setBuddy(champ);
 }
 
 void FormTalvan::construireDate() {
@@ -251,12 +283,21 @@ void FormTalvan::construireHeures() {
     for (QLabel* l : {Label15, Label16})
         colorerTexte(l, Qt::black, QPalette::WindowText);
 
-    Label13 = etiquette(this, QStringLiteral("Label13"), QStringLiteral("(*)"),
-                        rectTw(6990, 4155, 240, 300));
+    // The watch and its mark answer the keyboard too; a screen reader hears them as a box
+    // ticked while the clock is stopped.
+    const auto bouton = [this](const QString& nom, const QString& texte, const QRect& r) {
+        auto* b = creer<platform::EtiquetteActive>(this, nom, QAccessible::CheckBox);
+        b->setText(texte);
+        b->setGeometry(r);
+        b->setBascule(true);
+        return b;
+    };
+    Label13 =
+        bouton(QStringLiteral("Label13"), QStringLiteral("(*)"), rectTw(6990, 4155, 240, 300));
     Label13->setFont(police(QStringLiteral("Microsoft Sans Serif"), 8.25));
     Label13->setAlignment(Qt::AlignCenter);
     Label13->setCursor(Qt::PointingHandCursor);
-    Image1 = etiquette(this, QStringLiteral("Image1"), QString(), rectTw(6630, 4335, 480, 480));
+    Image1 = bouton(QStringLiteral("Image1"), QString(), rectTw(6630, 4335, 480, 480));
     Image1->setPixmap(QIcon(QStringLiteral(":/images/montre.svg")).pixmap(32, 32));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setCursor(Qt::PointingHandCursor);
@@ -320,9 +361,11 @@ void FormTalvan::construireListe() {
     Text15->setAlignment(Qt::AlignCenter);
     Text15->setReadOnly(true);
     auto* degre = etiquette(this, QStringLiteral("Label1_1"), QString::fromUtf8("°"),
-                            rectTw(2145, 4695 - 60, 300, 450));
+                            rectTw(2145, 4695, 300, 450));
     degre->setFont(police(QStringLiteral("MS Sans Serif"), 24));
-    Label7 = etiquette(this, QStringLiteral("Label7"), QString(), rectTw(120, 5385, 2220, 870));
+    placerDegre(degre, Text15);
+    Label7 = creer<LigneMessage>(this, QStringLiteral("Label7"));
+    Label7->setGeometry(rectTw(120, 5385, 2220, 870));
     Label7->setWordWrap(true);
     Label7->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     colorerTexte(Label7, QColor(192, 0, 0), QPalette::WindowText);

@@ -21,9 +21,13 @@ class QToolButton;
 class About;
 class Canvas;
 class Droite;
+class LigneMessage;
 class Trait;
 namespace captions {
 enum class Message;
+}
+namespace platform {
+class EtiquetteActive;
 }
 
 // The window-level state that the routines share. Angles in degrees, times of day as day
@@ -118,7 +122,10 @@ private:
     void signalerEchecEnregistrement();
     int langue() const; // 1 French, 2 Spanish, from the flag buttons
     void nommerPourLecteurs(bool francais);
+    void decrireLigne(int i);
     void ordreTabulation();
+    void saisieManuelle(QLineEdit* champ); // a time typed into Text10 or Text11
+    void indiquerHorloge();
     QString separateur() const;
     void ajouterMesure(double d);
     void afficherErreurSaisie();
@@ -169,8 +176,8 @@ private:
     QLabel* Label15 = nullptr;
     QLabel* Label16 = nullptr;
     QLabel* Label18 = nullptr;
-    QLabel* Label13 = nullptr;
-    QLabel* Image1 = nullptr;
+    platform::EtiquetteActive* Label13 = nullptr;
+    platform::EtiquetteActive* Image1 = nullptr;
     Trait* Line1 = nullptr;
     Trait* Line2 = nullptr;
     QTimer* Timer1 = nullptr;
@@ -187,7 +194,7 @@ private:
     // Area 6: result.
     QLabel* Label5 = nullptr;
     QLineEdit* Text15 = nullptr;
-    QLabel* Label7 = nullptr;
+    LigneMessage* Label7 = nullptr;
     // Area 7: diagrams.
     Canvas* PicHE = nullptr;
     Canvas* PicAZ = nullptr;

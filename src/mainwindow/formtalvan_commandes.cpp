@@ -1,8 +1,10 @@
 // Wiring of the controls, the clicks caught by the event filter, and the map aid.
 
+#include "mainwindow/controls.h"
 #include "mainwindow/formtalvan.h"
 #include "overlay/droite.h"
 #include "overlay/maplink.h"
+#include "platform/etiquetteactive.h"
 #include "solar/calculerror.h"
 
 #include <QAbstractButton>
@@ -18,9 +20,42 @@
 #include <QTimer>
 #include <QToolButton>
 
+namespace {
+
+// A key that changes the text of a field (the field's own editing keys).
+bool modifieTexte(const QKeyEvent* touche) {
+    const QKeySequence::StandardKey edition[] = {QKeySequence::Paste, QKeySequence::Cut,
+                                                 QKeySequence::DeleteEndOfLine};
+    for (QKeySequence::StandardKey k : edition)
+        if (touche->matches(k))
+            return true;
+    if (touche->key() == Qt::Key_Backspace || touche->key() == Qt::Key_Delete)
+        return true;
+    const QString texte = touche->text();
+    return !texte.isEmpty() && texte.at(0).isPrint() &&
+           !(touche->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
+
+bool estEntree(const QKeyEvent* touche) {
+    return (touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter) &&
+           !(touche->modifiers() & ~Qt::KeypadModifier);
+}
+
+} // namespace
+
 void FormTalvan::relier() {
     connect(Timer1, &QTimer::timeout, this, &FormTalvan::Timer1_Timer);
+    // The next reading is typed where this one was: the angle's field takes the focus
+    // before the computation, so that its message is told there, and its text is selected
+    // after it, so that the next reading replaces it.
+    const auto avantCalcul = [this] {
+        Text12->setFocus(Qt::OtherFocusReason);
+        Label7->nouvelleAction();
+    };
+    const auto apresCalcul = [this] { Text12->selectAll(); };
+    connect(Command1, &QAbstractButton::clicked, this, avantCalcul);
     connect(Command1, &QAbstractButton::clicked, this, &FormTalvan::Command1_Click);
+    connect(Command1, &QAbstractButton::clicked, this, apresCalcul);
     connect(Command2, &QAbstractButton::clicked, this, &FormTalvan::Command2_Click);
     connect(Command3, &QAbstractButton::clicked, this, &FormTalvan::Command3_Click);
     connect(Command4, &QAbstractButton::clicked, this, &FormTalvan::Command4_Click);
@@ -46,8 +81,24 @@ void FormTalvan::relier() {
             if (actif)
                 MajCalculs();
         });
-    for (QComboBox* c : Combo1)
+    for (QComboBox* c : Combo1) {
         connect(c, &QComboBox::activated, this, &FormTalvan::MajCalculs);
+        // The list opens on the entry its field shows, whoever wrote it (start-up, the
+        // clock's restart, a person): Alt+Down from "6" opens at 6, and Down picks 7.
+        connect(c, &QComboBox::editTextChanged, this, [c](const QString& texte) {
+            const int i = c->findText(texte);
+            if (i >= 0 && i != c->currentIndex())
+                c->setCurrentIndex(i);
+        });
+        // Following the text, the list no longer sees a typed entry as a new choice when the
+        // field is left; the typed date is taken then as a chosen one is.
+        connect(c->lineEdit(), &QLineEdit::editingFinished, this, [this, c] {
+            if (!c->lineEdit()->isModified())
+                return;
+            c->lineEdit()->setModified(false);
+            MajCalculs();
+        });
+    }
     const std::pair<QLineEdit*, double> lieux[4] = {
         {Text1, 90}, {Text2, 60}, {Text3, 180}, {Text4, 60}};
     for (const auto& [champ, borne] : lieux) {
@@ -58,17 +109,62 @@ void FormTalvan::relier() {
     for (QObject* o :
          std::initializer_list<QObject*>{Text10, Text11, Image1, Label13, Image2, Label8})
         o->installEventFilter(this);
+    for (platform::EtiquetteActive* montre : {Image1, Label13})
+        connect(montre, &platform::EtiquetteActive::active, this, [this] {
+            Horloge_Click();
+            indiquerHorloge();
+        });
+    // Typed in however the field was reached (a paste from the menu, a dropped text): the
+    // keys are seen first, by the event filter.
+    for (QLineEdit* heure : {Text10, Text11})
+        connect(heure, &QLineEdit::textEdited, this, [this, heure](const QString& texte) {
+            const bool choisie = heure == Text10 ? m_etat.ModifHl : m_etat.ModifTU;
+            if (!Timer1->isActive() && choisie)
+                return;
+            saisieManuelle(heure);
+            heure->setText(texte);
+        });
+    for (int i = 0; i < 5; ++i) {
+        connect(DG[i], &QLineEdit::textChanged, this, [this, i] { decrireLigne(i); });
+        DG[i]->installEventFilter(this); // its colour: kept or not
+    }
+    // Enter presses a focused button, as Space does.
+    for (QAbstractButton* b : findChildren<QAbstractButton*>())
+        if (qobject_cast<QPushButton*>(b) || qobject_cast<QToolButton*>(b))
+            b->installEventFilter(this);
+    connect(Text12, &QLineEdit::returnPressed, this, avantCalcul);
     connect(Text12, &QLineEdit::returnPressed, this, &FormTalvan::Command1_Click);
+    connect(Text12, &QLineEdit::returnPressed, this, apresCalcul);
     ordreTabulation();
 }
 
-// The way a person works: place, date, time, measured angle, "Calcul", the list, the
-// command row; each result follows the inputs it comes from.
+void FormTalvan::saisieManuelle(QLineEdit* champ) {
+    // A time typed while the clock runs would be overwritten at the next tick: typing stops
+    // the clock as the watch does, then chooses the field as a click into it does.
+    if (Timer1->isActive()) {
+        Horloge_Click();
+        indiquerHorloge();
+    }
+    if (champ == Text10 && !m_etat.ModifHl)
+        Text10_Click();
+    else if (champ == Text11 && !m_etat.ModifTU)
+        Text11_Click();
+}
+
+// The watch and its mark are announced ticked while the clock is stopped.
+void FormTalvan::indiquerHorloge() {
+    const bool arretee = !Timer1->isActive();
+    Image1->setEnfoncee(arretee);
+    Label13->setEnfoncee(arretee);
+}
+
+// The way a person works: place, date, time and the watch, measured angle, "Calcul", the
+// list, the command row; each result follows the inputs it comes from.
 void FormTalvan::ordreTabulation() {
-    QList<QWidget*> ordre{Text1,    Text2,    Option1,   Option2,   Text3,     Text4,
-                          Option4,  Option3,  Combo1[0], Combo1[1], Combo1[2], Text9,
-                          Text7,    Text8,    Text10,    Text11,    Text13,    Text12,
-                          Command1, Command2, Command3,  Command5};
+    QList<QWidget*> ordre{Text1,   Text2,   Option1,   Option2,   Text3,     Text4,
+                          Option4, Option3, Combo1[0], Combo1[1], Combo1[2], Text9,
+                          Text7,   Text8,   Text10,    Text11,    Text13,    Label13,
+                          Image1,  Text12,  Command1,  Command2,  Command3,  Command5};
     for (int i = 0; i < 5; ++i)
         ordre << DG[i] << Chec[i];
     ordre << Text15 << Option5[0] << Option5[1] << Command8 << Command7 << Command6 << Command4;
@@ -77,7 +173,21 @@ void FormTalvan::ordreTabulation() {
 }
 
 bool FormTalvan::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* touche = static_cast<QKeyEvent*>(event);
+        if ((watched == Text10 || watched == Text11) && modifieTexte(touche)) {
+            saisieManuelle(static_cast<QLineEdit*>(watched));
+        } else if (auto* bouton = qobject_cast<QAbstractButton*>(watched);
+                   bouton && estEntree(touche)) {
+            if (!touche->isAutoRepeat())
+                bouton->click();
+            return true;
+        }
+    } else if (event->type() == QEvent::PaletteChange) {
+        for (int i = 0; i < 5; ++i)
+            if (watched == DG[i])
+                decrireLigne(i);
+    } else if (event->type() == QEvent::MouseButtonPress) {
         if (watched == Text1 || watched == Text2 || watched == Text3 || watched == Text4)
             m_etat.Modif = true;
         else if (watched == Text10)
@@ -88,9 +198,10 @@ bool FormTalvan::eventFilter(QObject* watched, QEvent* event) {
         const auto* souris = static_cast<QMouseEvent*>(event);
         const auto* w = qobject_cast<QWidget*>(watched);
         const bool dedans = w && w->rect().contains(souris->position().toPoint());
-        if ((watched == Image1 || watched == Label13) && dedans)
+        if ((watched == Image1 || watched == Label13) && dedans) {
             Horloge_Click();
-        else if ((watched == Image2 || watched == Label8) && dedans)
+            indiquerHorloge();
+        } else if ((watched == Image2 || watched == Label8) && dedans)
             masquerAide();
     }
     return QWidget::eventFilter(watched, event);

@@ -3,7 +3,9 @@
 #include "about/about.h"
 #include "mainwindow/canvas.h"
 #include "mainwindow/captions.h"
+#include "mainwindow/controls.h"
 #include "mainwindow/formtalvan.h"
+#include "platform/etiquetteactive.h"
 #include "platform/geometry.h"
 
 #include <QAbstractButton>
@@ -12,8 +14,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
+#include <ranges>
 
 namespace {
+
+// Set only when they change: Qt tells screen readers of every call, which would repeat the
+// focused control's texts at each language change.
+void nommer(QWidget* w, const QString& nom) {
+    if (w->accessibleName() != nom)
+        w->setAccessibleName(nom);
+}
+void decrire(QWidget* w, const QString& description) {
+    if (w->accessibleDescription() != description)
+        w->setAccessibleDescription(description);
+}
 
 void ecrire(QObject* cible, captions::Propriete propriete, const QString& texte) {
     if (!cible)
@@ -53,7 +67,8 @@ void FormTalvan::Option5_Click(int index) {
 
 void FormTalvan::AppliquerLangue(int langue) {
     const bool fr = langue == 1;
-    for (const captions::Ligne& ligne : captions::table()) {
+    const auto lignes = {captions::table(), captions::supplements()};
+    for (const captions::Ligne& ligne : lignes | std::views::join) {
         const QString texte = QString::fromUtf8(fr ? ligne.fr : ligne.es);
         const QString nom = QString::fromLatin1(ligne.nom);
         if (ligne.propriete == captions::Propriete::Texte) {
@@ -76,36 +91,53 @@ void FormTalvan::AppliquerLangue(int langue) {
         aide << QString::fromUtf8(fr ? l.fr : l.es);
     Label8->setText(aide.join(QStringLiteral("\r\n")));
     Label13->setToolTip(Image1->toolTip());
+    for (const captions::Mnemonique& m : captions::mnemoniques()) {
+        auto* bouton = findChild<QAbstractButton*>(QString::fromLatin1(m.nom));
+        if (!bouton)
+            continue;
+        QString legende = bouton->text();
+        const qsizetype i = legende.indexOf(QLatin1Char(fr ? m.fr : m.es));
+        if (i >= 0 && !legende.contains(QLatin1Char('&')))
+            bouton->setText(legende.insert(i, QLatin1Char('&')));
+    }
     nommerPourLecteurs(fr);
     traduireMessage(fr);
     MajCalculs();
 }
 
-// Every input and output gets the name a screen reader says, in the current language:
-// its heading where it has one, otherwise a name of its own.
+// What a screen reader says, in the current language. A field under a heading is named by
+// it through the label's buddy (the labelled-by relation, the one a date list can be named
+// by); the others get a name of their own.
 void FormTalvan::nommerPourLecteurs(bool francais) {
-    const std::pair<QWidget*, QWidget*> titres[] = {
-        {Combo1[0], Label6[0]}, {Combo1[1], Label6[1]}, {Combo1[2], Label6[2]}, {Text9, Label9},
-        {Text7, Label10},       {Text8, Label11},       {Text10, Label15},      {Text11, Label16},
-        {Text13, Label18},      {Text12, Label17},      {Text15, Label5}};
-    for (const auto& [champ, titre] : titres)
-        champ->setAccessibleName(static_cast<QLabel*>(titre)->text());
     for (QWidget* w : std::initializer_list<QWidget*>{PicHE, PicAZ, Option5[0], Option5[1]})
-        w->setAccessibleName(w->toolTip());
-    Image1->setAccessibleDescription(Image1->toolTip());
-    Label13->setAccessibleDescription(Image1->toolTip());
+        nommer(w, w->toolTip());
+    decrire(Image1, Image1->toolTip());
+    decrire(Label13, Image1->toolTip());
     for (const captions::NomAccessible& n : captions::nomsAccessibles()) {
         const QString nom = QString::fromLatin1(n.nom);
         const QString texte = QString::fromUtf8(francais ? n.fr : n.es);
         if (!nom.endsWith(QLatin1Char('_'))) {
             if (auto* w = findChild<QWidget*>(nom))
-                w->setAccessibleName(texte);
+                nommer(w, texte);
             continue;
         }
         for (int i = 0; i < 5; ++i)
             if (auto* w = findChild<QWidget*>(nom + QString::number(i)))
-                w->setAccessibleName(texte.arg(i + 1));
+                nommer(w, texte.arg(i + 1));
     }
+    for (int i = 0; i < 5; ++i)
+        decrireLigne(i);
+}
+
+// A line holding a reading says whether it is kept, as its green colour shows.
+void FormTalvan::decrireLigne(int i) {
+    QString description;
+    if (!DG[i]->text().isEmpty()) {
+        const bool gardee = DG[i]->palette().color(QPalette::Text) == VertGarde;
+        const captions::Paire& p = gardee ? captions::LigneGardee : captions::LigneCandidate;
+        description = QString::fromUtf8(langue() == 1 ? p.fr : p.es);
+    }
+    decrire(DG[i], description);
 }
 
 void FormTalvan::Command6_Click() {

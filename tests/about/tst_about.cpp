@@ -1,6 +1,7 @@
 #include "about/about.h"
 #include "fakes.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QtTest>
 
@@ -9,17 +10,25 @@ class TestAbout : public QObject {
 
 private slots:
     // A renamed executable, revision 12, a translator's site given with a trailing slash.
+    // By the mouse, or by Tab from the return button (which has the focus at first) and
+    // Enter: the translator, the author's site, the mail, in this order.
     void liens_data() {
         QTest::addColumn<int>("label");
+        QTest::addColumn<int>("tabulations"); // 0: a click
         QTest::addColumn<QString>("attendu");
-        QTest::newRow("mail, percent-encoded subject")
-            << 2 << "mailto:auteur@example.org?subject=Orsa%26line%20%23%C3%A9%20V3.0.12";
-        QTest::newRow("author's site") << 3 << "https://auteur.example.org";
-        QTest::newRow("translator") << 5 << "https://traduction.example.org/index.htm";
+        const QString courriel =
+            "mailto:auteur@example.org?subject=Orsa%26line%20%23%C3%A9%20V3.0.12";
+        QTest::newRow("mail, percent-encoded subject") << 2 << 0 << courriel;
+        QTest::newRow("author's site") << 3 << 0 << "https://auteur.example.org";
+        QTest::newRow("translator") << 5 << 0 << "https://traduction.example.org/index.htm";
+        QTest::newRow("translator, Tab") << 5 << 1 << "https://traduction.example.org/index.htm";
+        QTest::newRow("author's site, Tab") << 3 << 2 << "https://auteur.example.org";
+        QTest::newRow("mail, Tab") << 2 << 3 << courriel;
     }
 
     void liens() {
         QFETCH(int, label);
+        QFETCH(int, tabulations);
         QFETCH(QString, attendu);
         FakeServices fakes;
         fakes.identity.nomExecutable = QStringLiteral("Orsa&line #é");
@@ -30,8 +39,19 @@ private slots:
             about.findChild<QLabel*>(QStringLiteral("Label%1").arg(n))->setText("Lien");
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
-        QTest::mouseClick(about.findChild<QLabel*>(QStringLiteral("Label%1").arg(label)),
-                          Qt::LeftButton);
+        QLabel* lien = about.findChild<QLabel*>(QStringLiteral("Label%1").arg(label));
+        if (tabulations == 0) {
+            QTest::mouseClick(lien, Qt::LeftButton);
+        } else {
+            about.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&about));
+            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+            for (int i = 0; i < tabulations; ++i)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), lien);
+            QTest::keyClick(lien, Qt::Key_Return);
+            QVERIFY(about.isVisible()); // Enter on a link opens it, not the return button
+        }
         QCOMPARE(fakes.opener.adresses.size(), 1);
         QCOMPARE(fakes.opener.adresses.first().toString(QUrl::FullyEncoded), attendu);
     }

@@ -1,5 +1,6 @@
 #include "fakes.h"
 #include "mainwindow/formtalvan.h"
+#include "platform/fonts.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -18,6 +19,7 @@ class TestFormTalvan : public QObject {
     void clic(const QString& n) { QTest::mouseClick(c<QWidget>(n), Qt::LeftButton); }
 
 private slots:
+    void initTestCase() { platform::substituerPolices(); } // the fonts the program draws with
     void init() { m_f = std::make_unique<FakeServices>(); }
     void cleanup() { m_w.reset(); }
 
@@ -26,6 +28,22 @@ private slots:
         demarrer();
         QCOMPARE(texte("Text8"), u"00 h 09 m 20 Sec."_s);
         QCOMPARE(texte("Text7"), u"14 min 15 Secondes"_s);
+    }
+
+    // Regression: "Correction en Longitude" touched the outline. In both languages the
+    // headings right-aligned on their fields keep clear of it.
+    void miseEnPage() {
+        demarrer();
+        for (const char* drapeau : {"Option5_1", "Option5_0"}) {
+            clic(drapeau);
+            const int contour = c<QWidget>("Shape1")->x();
+            for (const char* nom : {"Label10", "Label11"}) {
+                auto* l = c<QLabel>(nom);
+                const int debut =
+                    l->geometry().right() - l->fontMetrics().horizontalAdvance(l->text());
+                QVERIFY2(debut >= contour + 3, qPrintable(l->text()));
+            }
+        }
     }
 
     // Only saved lines that read as numbers in the user's locale are ticked (green); "False"

@@ -85,13 +85,18 @@ private slots:
 
     void about() {
         Banc b("f"); // only an exact "F" starts in French
-        for (const char* attendu :
-             {"Acerca de|Versión :3.0|Volver", "A propos|Version :3.0|Retour"}) {
+        // Below them, the legal notice: copyright, no warranty, the licence's name.
+        for (const auto& [attendu, garantie] :
+             {std::pair{"Acerca de|Versión :3.0|Volver", "SIN NINGUNA GARANTÍA"},
+              std::pair{"A propos|Version :3.0|Retour", "SANS AUCUNE GARANTIE"}}) {
             b.clic("Command6");
             QPointer<About> a = b.w->fenetreAbout();
             QVERIFY(a && a->isVisible() && a->isModal());
             QCOMPARE(a->windowTitle() + '|' + legendes(a, {"Label4", "Command1"}),
                      QString::fromUtf8(attendu));
+            const QString mentions = legendes(a, {"Label6"});
+            for (const char* m : {"Copyright © 2026", garantie, "(GPL-3.0-or-later)"})
+                QVERIFY2(mentions.contains(QString::fromUtf8(m)), m);
             QTest::mouseClick(a->findChild<QWidget*>("Command1"), Qt::LeftButton);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QVERIFY(!a);
