@@ -73,6 +73,8 @@ class TestReglages : public QObject {
     std::unique_ptr<Copie> A, B;
     std::unique_ptr<platform::SignauxFin> m_signaux;
     QStringList m_reponses, m_vues; // answers to give, boxes seen as "name:buttons"
+    QTimer m_repondeur;
+    int m_fichiers = 0;
 
     void demarrer(bool deux) {
         if (deux)
@@ -178,13 +180,17 @@ class TestReglages : public QObject {
     }
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        connect(&m_repondeur, &QTimer::timeout, this, &TestReglages::repondre);
+    }
     void init() {
-        m_chemin = m_dossier.filePath(
-            QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_') + "_orsaline.ini");
+        m_chemin = m_dossier.filePath(QString::number(++m_fichiers) + ".ini");
         m_vues.clear();
+        m_repondeur.start(10);
     }
     void cleanup() {
+        m_repondeur.stop();
         m_signaux.reset();
         A.reset();
         B.reset();
@@ -240,6 +246,10 @@ private slots:
         QTest::newRow("a word kept") << QByteArray("[Start]\n1=mur\n2=10.00\n") << "C"
                                      << "48N 2 _mur X10.00 . . . = 10.00"
                                      << "garder:45 Command4" << oui << "0=mur 1=10.00 2=* 3= Mem=3";
+        QTest::newRow("place out of bounds, emptied by the program")
+            << QByteArray("[Start]\ndeglat=95\n") << "C"
+            << "N 0 . . . . . = "
+            << "Command4" << QStringList() << "deglat=95 Langue=F";
         QTest::newRow("FIFO") << QByteArray("FIFO") << "C"
                               << "48N 0 . . . . . = "
                               << "Text1 Command4" << QStringList{"Oui", "Ok"} << "FIFO";
@@ -256,9 +266,6 @@ private slots:
         demarrer(false);
         QCOMPARE(A->vue(), debut);
         m_reponses = reponses;
-        QTimer repondeur;
-        connect(&repondeur, &QTimer::timeout, this, &TestReglages::repondre);
-        repondeur.start(10);
         jouer(gestes);
         QVERIFY(!A->w->isVisible());
         QCOMPARE(m_reponses, QStringList());
@@ -299,6 +306,8 @@ private slots:
             << "Command3 Command3 Command5" << rien << rien << true << "0= 1= !Langue !lat";
         QTest::newRow("SIGTERM") << "Text2 sigterm" << rien << rien << false
                                  << "lat=True 0=10.00 1=20.00 Mem=2 Langue=F";
+        QTest::newRow("SIGTERM, About open, nothing changed")
+            << "Command6 sigterm" << rien << rien << false << "Langue=F !lat";
         QTest::newRow("SIGTERM during the question")
             << "Text2 Command4" << QStringList{"SIGTERM"} << q << false << "lat=True Langue=F";
         QTest::newRow("end of session, then quit")
@@ -313,9 +322,6 @@ private slots:
         ecrire("[Start]\n0=10.00\n1=20.00\n");
         demarrer(false);
         m_reponses = reponses;
-        QTimer repondeur;
-        connect(&repondeur, &QTimer::timeout, this, &TestReglages::repondre);
-        repondeur.start(10);
         jouer(gestes);
         QCOMPARE(m_vues, boites);
         QTRY_COMPARE(A->w->isVisible(), ouverte);
@@ -345,9 +351,6 @@ private slots:
         QFETCH(QString, fichier);
         demarrer(false);
         m_reponses = QStringList{"Entree"};
-        QTimer repondeur;
-        connect(&repondeur, &QTimer::timeout, this, &TestReglages::repondre);
-        repondeur.start(10);
         jouer(gestes + " tab:Command4 key:Space");
         QCOMPARE(m_vues, QStringList{"QuestionQuitter:Oui/Non"});
         verifierFichier(fichier + " Langue=F");
@@ -391,9 +394,6 @@ private slots:
         connect(m_signaux.get(), &platform::SignauxFin::recu, B->w.get(),
                 &FormTalvan::FinDeSession);
         m_reponses = reponses;
-        QTimer repondeur;
-        connect(&repondeur, &QTimer::timeout, this, &TestReglages::repondre);
-        repondeur.start(10);
         jouer(gestes);
         QCOMPARE(m_reponses, QStringList());
         QCOMPARE(B->w->isVisible(),
