@@ -23,8 +23,10 @@ int main(int argc, char* argv[]) {
     // the quit question would save, without asking.
     platform::SignauxFin signaux;
     QObject::connect(&signaux, &platform::SignauxFin::recu, &fenetre, &FormTalvan::FinDeSession);
+#ifndef QT_NO_SESSIONMANAGER
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &fenetre,
                      &FormTalvan::EnregistrerFinDeSession);
+#endif
     fenetre.Charger();
     return app.exec();
 }

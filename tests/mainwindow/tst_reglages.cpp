@@ -268,7 +268,8 @@ private slots:
         m_reponses = reponses;
         jouer(gestes);
         QVERIFY(!A->w->isVisible());
-        QCOMPARE(m_reponses, QStringList());
+        QCOMPARE(m_reponses, QStringList()); // each answer given, to a box of its own
+        QCOMPARE(m_vues.size(), reponses.size());
         verifierFichier(fichier);
     }
 
@@ -395,7 +396,8 @@ private slots:
                 &FormTalvan::FinDeSession);
         m_reponses = reponses;
         jouer(gestes);
-        QCOMPARE(m_reponses, QStringList());
+        QCOMPARE(m_reponses, QStringList()); // each answer given, to a box of its own
+        QCOMPARE(m_vues.size(), reponses.size());
         QCOMPARE(B->w->isVisible(),
                  m_vues.contains("QuestionListes:Oui/Non") && reponses.last() == "Echap");
         verifierFichier(fichier);
