@@ -184,7 +184,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     platform::substituerPolices();
     QTemporaryDir dossier;
-    const QString fichier = dossier.filePath(QStringLiteral("orsaline.conf"));
+    const QString fichier = dossier.filePath(QStringLiteral("orsaline.ini"));
     const QString programme = QCoreApplication::applicationFilePath();
 
     // Start-up, in turn, so that a change of machine load touches all three alike.

@@ -1,8 +1,10 @@
 #include "mainwindow/formtalvan.h"
 #include "platform/fonts.h"
 #include "platform/services.h"
+#include "platform/signauxfin.h"
 
 #include <QApplication>
+#include <QSessionManager>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -17,6 +19,14 @@ int main(int argc, char* argv[]) {
                                       effets,   identite, platform::AdressesAuteur::duProgramme()};
 
     FormTalvan fenetre(services);
+    // The end of the session or a request to end (SIGTERM, SIGHUP, SIGINT) saves what "Oui" to
+    // the quit question would save, without asking.
+    platform::SignauxFin signaux;
+    QObject::connect(&signaux, &platform::SignauxFin::recu, &fenetre, &FormTalvan::FinDeSession);
+#ifndef QT_NO_SESSIONMANAGER
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &fenetre,
+                     &FormTalvan::EnregistrerFinDeSession);
+#endif
     fenetre.Charger();
     return app.exec();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mainwindow/listemesures.h"
 #include "platform/services.h"
 
 #include <QDate>
@@ -78,6 +79,13 @@ public:
     void PosSoleil();
     void AppliquerLangue(int langue); // 1 French, 2 Spanish
 
+    // The session is ending (the session manager's request to save): saves what "Oui" to the
+    // quit question would save, without asking; the window stays open.
+    void EnregistrerFinDeSession();
+    // The program is asked to end (SIGTERM): the same save, then the window closes, with
+    // any question open cancelled first.
+    void FinDeSession();
+
 public slots:
     void Timer1_Timer();
 
@@ -116,8 +124,18 @@ private:
     void masquerAide();
 
     // Writing the settings.
-    void demanderConservation();
-    void enregistrerTout();
+    enum class Reponse { Oui, Non, Annuler };
+    Reponse demander(const QString& nom, const QString& titre, const QString& texte,
+                     bool ouiParDefaut);
+    Reponse demanderConservation();
+    void suivreModifications();
+    mesures::ListeMesures listeAffichee() const;
+    // What a save writes of the list; nullopt when the user cancelled (asked only when the
+    // list cannot hold both this window's readings and those another copy saved).
+    std::optional<mesures::Enregistrement> preparerListe(bool peutDemander);
+    void ecrireListe(const mesures::Enregistrement& liste);
+    void enregistrerTout(const mesures::Enregistrement& liste);
+    std::array<QString, 6> placeAffichee() const; // as saved: Text1 to Text4, lat, lon
     void enregistrerLangue();
     void signalerEchecEnregistrement();
     int langue() const; // 1 French, 2 Spanish, from the flag buttons
@@ -141,9 +159,14 @@ private:
 
     platform::Services m_services;
     EtatFormTalvan m_etat;
-    bool m_fermetureDecidee = false; // the quit question has been answered
-    bool m_sansEnregistrer = false;  // "No" to the quit question: nothing is written
-    bool m_positionValide = false;   // the last PosSoleil computed the sun's position
+    bool m_fermetureDecidee = false;      // the quit question has been answered
+    bool m_sansEnregistrer = false;       // "No" to the quit question: nothing is written
+    bool m_finDeSession = false;          // closing because the program was asked to end
+    bool m_fermee = false;                // the window has closed for good
+    mesures::ListeMesures m_listeConnue;  // the saved list as this window last read or wrote it
+    std::array<QString, 6> m_placeConnue; // the place as this window showed it when it last
+                                          // read or wrote it
+    bool m_positionValide = false;        // the last PosSoleil computed the sun's position
 
     double m_hauteur = 0;                       // sun altitude of the last PosSoleil, degrees
     std::optional<captions::Message> m_message; // the last message put into Label7

@@ -106,6 +106,7 @@ void FormTalvan::relier() {
                 [this, c = champ, b = borne] { TextePlace_Change(c, b); });
         champ->installEventFilter(this);
     }
+    suivreModifications();
     for (QObject* o :
          std::initializer_list<QObject*>{Text10, Text11, Image1, Label13, Image2, Label8})
         o->installEventFilter(this);

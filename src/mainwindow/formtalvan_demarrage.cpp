@@ -11,6 +11,7 @@
 #include "solar/textformat.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -25,6 +26,9 @@
 namespace {
 
 const QString Section = QStringLiteral("Start");
+
+// The keys of the place, in the order of FormTalvan::placeAffichee().
+constexpr std::array ClesPlace{"deglat", "minlat", "deglon", "minlon", "lat", "lon"};
 
 QString booleen(bool b) {
     return b ? QStringLiteral("True") : QStringLiteral("False");
@@ -83,17 +87,22 @@ void FormTalvan::Charger() {
                               86400000.0)
                 .c_str());
     });
-    for (int i = 0; i < 5; ++i) {
-        etape([&] {
-            DG[i]->setText(s.lire(Section, QString::number(i), QString()));
-            if (platform::nombreLocal(DG[i]->text())) {
-                Chec[i]->setChecked(true);
-                colorerTexte(DG[i], VertGarde);
-                ++m_etat.Mem;
-            }
+    etape([&] {
+        // Every saved line is kept, gathered at the top in its order, so that no calculation
+        // writes over it; those that read as numbers are ticked and count in the average.
+        m_listeConnue = mesures::lireListe(s);
+        const mesures::ListeMesures lignes = mesures::rassembler(m_listeConnue);
+        for (int i = 0; i < 5; ++i) {
+            DG[i]->setText(lignes[i].texte);
             Chec[i]->setToolTip(QString::fromUtf8(captions::InfoBulleChec));
-        });
-    }
+            if (lignes[i].vide())
+                continue;
+            colorerTexte(DG[i], VertGarde);
+            ++m_etat.Mem;
+            if (platform::nombreLocal(lignes[i].texte))
+                Chec[i]->setChecked(true);
+        }
+    });
     MajHeures();
     m_etat.Chargee = true;
     MajCalculs();
@@ -108,38 +117,74 @@ void FormTalvan::Charger() {
     }
     Text12->setFocus();
     MajMoyenne();
+    m_placeConnue = placeAffichee();
 }
 
 void FormTalvan::Command4_Click() {
-    if (m_etat.Modif && !m_fermetureDecidee)
-        demanderConservation();
-    m_fermetureDecidee = true;
     close();
 }
 
-void FormTalvan::demanderConservation() {
-    QMessageBox question(QMessageBox::NoIcon, m_etat.Libelles[5], m_etat.Libelles[3],
-                         QMessageBox::Yes | QMessageBox::No, this);
-    question.setObjectName(QStringLiteral("QuestionQuitter"));
-    question.setDefaultButton(QMessageBox::Yes);
+void FormTalvan::suivreModifications() {
+    // Whatever the user changes in the place, however the field or button was reached, is
+    // worth saving; what the program writes there itself (start-up, emptying a value out of
+    // bounds) is not. A click into a place field counts too (event filter).
+    for (QLineEdit* champ : {Text1, Text2, Text3, Text4})
+        connect(champ, &QLineEdit::textEdited, this, [this] { m_etat.Modif = true; });
+    for (QRadioButton* o : {Option1, Option2, Option3, Option4})
+        connect(o, &QAbstractButton::clicked, this, [this] { m_etat.Modif = true; });
+}
+
+FormTalvan::Reponse FormTalvan::demander(const QString& nom, const QString& titre,
+                                         const QString& texte, bool ouiParDefaut) {
+    QMessageBox question(QMessageBox::NoIcon, titre, texte, QMessageBox::Yes | QMessageBox::No,
+                         this);
+    question.setObjectName(nom);
+    question.setDefaultButton(ouiParDefaut ? QMessageBox::Yes : QMessageBox::No);
     const bool fr = langue() == 1;
-    question.button(QMessageBox::Yes)
-        ->setText(fr ? QStringLiteral("Oui") : QString::fromUtf8("Sí"));
-    question.button(QMessageBox::No)->setText(fr ? QStringLiteral("Non") : QStringLiteral("No"));
-    if (question.exec() == QMessageBox::Yes)
-        enregistrerTout();
-    else
-        m_sansEnregistrer = true;
+    QAbstractButton* oui = question.button(QMessageBox::Yes);
+    QAbstractButton* non = question.button(QMessageBox::No);
+    oui->setText(fr ? QStringLiteral("Oui") : QString::fromUtf8("Sí"));
+    non->setText(fr ? QStringLiteral("Non") : QStringLiteral("No"));
+    // Escape and the question's close box cancel: neither Yes nor No.
+    QAbstractButton* annuler = question.addButton(QMessageBox::Cancel);
+    annuler->hide();
+    question.setEscapeButton(annuler);
+    question.exec();
+    if (question.clickedButton() == oui)
+        return Reponse::Oui;
+    if (question.clickedButton() == non)
+        return Reponse::Non;
+    return Reponse::Annuler;
+}
+
+FormTalvan::Reponse FormTalvan::demanderConservation() {
+    const Reponse r =
+        demander(QStringLiteral("QuestionQuitter"), m_etat.Libelles[5], m_etat.Libelles[3], true);
+    if (r != Reponse::Oui)
+        return r;
+    const auto liste = preparerListe(true);
+    if (!liste)
+        return Reponse::Annuler;
+    enregistrerTout(*liste);
+    return r;
 }
 
 void FormTalvan::closeEvent(QCloseEvent* event) {
     // The close box asks the same question as the quit command when something worth
     // saving changed, so that kept readings are never lost without a word.
-    if (m_etat.Modif && !m_fermetureDecidee)
-        demanderConservation();
+    if (m_etat.Modif && !m_fermetureDecidee) {
+        const Reponse r = demanderConservation();
+        if (r == Reponse::Annuler) {
+            event->ignore();
+            return;
+        }
+        m_sansEnregistrer = r == Reponse::Non;
+    }
     m_fermetureDecidee = true;
     Timer1->stop();
-    if (!m_sansEnregistrer) {
+    // At the end of a session the settings are already saved, and nobody is left to read a
+    // message.
+    if (!m_sansEnregistrer && !m_finDeSession) {
         enregistrerLangue();
         if (!m_services.settings.enregistrer())
             signalerEchecEnregistrement();
@@ -148,20 +193,110 @@ void FormTalvan::closeEvent(QCloseEvent* event) {
         m_droite->close();
     if (m_about)
         m_about->close();
+    m_fermee = true;
     event->accept();
 }
 
-void FormTalvan::enregistrerTout() {
-    platform::SettingsStore& s = m_services.settings;
-    s.ecrire(Section, QStringLiteral("deglat"), Text1->text());
-    s.ecrire(Section, QStringLiteral("minlat"), Text2->text());
-    s.ecrire(Section, QStringLiteral("deglon"), Text3->text());
-    s.ecrire(Section, QStringLiteral("minlon"), Text4->text());
-    s.ecrire(Section, QStringLiteral("lat"), booleen(Option1->isChecked()));
-    s.ecrire(Section, QStringLiteral("lon"), booleen(Option4->isChecked()));
+void FormTalvan::EnregistrerFinDeSession() {
+    if (m_etat.Modif) {
+        if (const auto liste = preparerListe(false))
+            enregistrerTout(*liste);
+        // All that was worth saving is saved: closing now asks nothing.
+        m_etat.Modif = false;
+    }
+    enregistrerLangue();
+    if (!m_services.settings.enregistrer())
+        qWarning("Orsaline: the settings could not be saved in %s",
+                 qPrintable(m_services.settings.emplacement()));
+}
+
+void FormTalvan::FinDeSession() {
+    if (m_fermee)
+        return;
+    // A question's own event loop has to end before the window can close: cancel it, then
+    // come back.
+    if (QWidget* modale = QApplication::activeModalWidget()) {
+        if (auto* d = qobject_cast<QDialog*>(modale))
+            d->reject();
+        modale->hide();
+        QTimer::singleShot(0, this, &FormTalvan::FinDeSession);
+        return;
+    }
+    EnregistrerFinDeSession();
+    m_finDeSession = true;
+    m_fermetureDecidee = true;
+    close();
+}
+
+mesures::ListeMesures FormTalvan::listeAffichee() const {
+    mesures::ListeMesures liste;
     for (int i = 0; i < 5; ++i)
-        s.ecrire(Section, QString::number(i), DG[i]->text());
-    s.ecrire(Section, QStringLiteral("Mem"), QString::number(m_etat.Mem));
+        liste[i].texte = DG[i]->text();
+    return liste;
+}
+
+std::optional<mesures::Enregistrement> FormTalvan::preparerListe(bool peutDemander) {
+    m_services.settings.relire();
+    const mesures::ListeMesures stockee = mesures::lireListe(m_services.settings);
+    mesures::Enregistrement e =
+        mesures::aEnregistrer(listeAffichee(), m_etat.Mem, m_listeConnue, stockee);
+    if (e.deborde && peutDemander) {
+        const bool fr = langue() == 1;
+        QStringList lignes;
+        for (const mesures::LigneMesure& l : mesures::sauf(stockee, m_listeConnue))
+            lignes << l.texte;
+        const QString texte =
+            (fr ? QString::fromUtf8(
+                      "Une autre fenêtre d'Orsaline a enregistré ces mesures depuis "
+                      "l'ouverture de celle-ci :\n\n%1\n\nLa liste ne peut pas les garder avec "
+                      "les vôtres. Voulez vous les remplacer par les mesures de cette fenêtre?")
+                : QString::fromUtf8(
+                      "Otra ventana de Orsaline ha guardado estas medidas desde que se abrió "
+                      "esta:\n\n%1\n\nLa lista no puede conservarlas junto con las suyas. "
+                      "¿Reemplazarlas por las medidas de esta ventana?"))
+                .arg(lignes.join(QLatin1Char('\n')));
+        switch (demander(QStringLiteral("QuestionListes"), m_etat.Libelles[5], texte, false)) {
+        case Reponse::Annuler:
+            return std::nullopt;
+        case Reponse::Oui:
+            e = {true, listeAffichee(), m_etat.Mem, false};
+            break;
+        case Reponse::Non:
+            e.ecrire = false;
+            break;
+        }
+    }
+    return e;
+}
+
+void FormTalvan::ecrireListe(const mesures::Enregistrement& liste) {
+    if (liste.ecrire)
+        mesures::ecrireListe(m_services.settings, liste.lignes, liste.mem);
+    // The lines another copy saved are not this window's: a later save keeps them again.
+    m_listeConnue = listeAffichee();
+}
+
+std::array<QString, 6> FormTalvan::placeAffichee() const {
+    return {Text1->text(),
+            Text2->text(),
+            Text3->text(),
+            Text4->text(),
+            booleen(Option1->isChecked()),
+            booleen(Option4->isChecked())};
+}
+
+void FormTalvan::enregistrerTout(const mesures::Enregistrement& liste) {
+    platform::SettingsStore& s = m_services.settings;
+    const std::array<QString, 6> place = placeAffichee();
+    for (std::size_t i = 0; i < place.size(); ++i) {
+        // A value this window left as it found it gives way to one that another copy saved
+        // since (the store was read again just before).
+        const QString cle = QString::fromLatin1(ClesPlace[i]);
+        s.ecrire(Section, cle,
+                 place[i] == m_placeConnue[i] ? s.lire(Section, cle, place[i]) : place[i]);
+    }
+    m_placeConnue = place;
+    ecrireListe(liste);
 }
 
 void FormTalvan::enregistrerLangue() {

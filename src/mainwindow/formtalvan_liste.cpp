@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <cmath>
 #include <vector>
 
@@ -164,16 +165,28 @@ void FormTalvan::Command3_Click() {
 }
 
 void FormTalvan::Command5_Click() {
+    // The button sits under "Efface le dernier": kept readings go only when the user says so.
+    if (m_etat.Mem > 0) {
+        const bool fr = langue() == 1;
+        const QString texte =
+            fr ? QStringLiteral("Voulez vous effacer toutes les mesures de la liste?")
+               : QString::fromUtf8("¿Borrar todas las medidas de la lista?");
+        if (demander(QStringLiteral("QuestionReset"), Command5->text(), texte, false) !=
+            Reponse::Oui)
+            return;
+    }
     for (int i = 0; i < 5; ++i) {
         DG[i]->clear();
         colorerTexte(DG[i], Qt::black);
         Chec[i]->setChecked(false);
-        m_services.settings.ecrire(QStringLiteral("Start"), QString::number(i), QString());
     }
+    // The saved list is emptied at once, but for the readings another copy saved meanwhile.
+    m_etat.Mem = 0;
+    if (const auto liste = preparerListe(false))
+        ecrireListe(*liste);
     if (!m_services.settings.enregistrer())
         signalerEchecEnregistrement();
     Text15->clear();
     Label7->clear();
-    m_etat.Mem = 0;
     m_etat.Modif = true;
 }

@@ -29,6 +29,7 @@ const QStringList Boutons = { // buttons, clock, options, languages, help, About
     "Command1", "Command2",  "Command3",  "Command5", "Command6", "Command7",
     "Command8", "Image1",    "Label13",   "Option1",  "Option2",  "Option3",
     "Option4",  "Option5_0", "Option5_1", "Image2",   "Label8"};
+const QRegularExpression Nombre("^[+-]?(\\d+([.,]\\d*)?|[.,]\\d+)([eE][+-]?\\d+)?$");
 const QRegularExpression Clavier("^[ -~]{0,12}$"); // short plain texts are typed key by key
 
 } // namespace
@@ -53,6 +54,7 @@ private slots:
         const auto* Text15 = w.findChild<QLineEdit*>("Text15");
         QHash<const QWidget*, QString> tape;                  // the last text typed into each field
         bool moyenneAJour = false, modif = false, ok = false; // modif: Modif seen true
+        bool reset = false; // the last click on "Reset" emptied the list
         QStringList historique;
 
         const std::function<QString()> textes[] = {
@@ -84,10 +86,21 @@ private slots:
             [&] { // a button of the main window, About or the map, when shown
                 QWidget* fenetre = un(QApplication::topLevelWidgets());
                 const QString nom = un(Boutons), quoi = fenetre->objectName() + ' ' + nom;
+                // With kept lines the reset asks first: Yes, No or Escape.
+                const int reponse = entier(0, 2);
+                reset = w.etat().Mem == 0;
+                QTimer::singleShot(0, [&reset, reponse] {
+                    if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                        reset = reponse == 0;
+                        reponse == 2
+                            ? QTest::keyClick(m, Qt::Key_Escape)
+                            : m->button(reponse ? QMessageBox::No : QMessageBox::Yes)->click();
+                    }
+                });
                 for (QWidget* x : fenetre->findChildren<QWidget*>(nom))
                     if (x->isVisible() && x->window() == fenetre)
                         cliquer(x);
-                moyenneAJour = nom == "Command5" && fenetre == &w; // reset
+                moyenneAJour = nom == "Command5" && fenetre == &w && reset;
                 return quoi; // the click may have closed the window
             },
             [&] { // the clock's tick, now and then in another zone or at an instant of 1..9998
@@ -118,7 +131,11 @@ private slots:
             QVERIFY2(!std::exchange(modif, e.Modif) || e.Modif, "Modif went back to false");
             double somme = 0, n = 0, bas = 0, haut = 0;
             for (int j = 0; j < 5; ++j) {
-                const double v = QLocale().toDouble(DG[j]->text().trimmed(), &ok);
+                // A list line: sign, digits with "." or "," as decimal separator, exponent.
+                const QString t = DG[j]->text().trimmed();
+                const double v = Nombre.match(t).hasMatch()
+                                     ? QString(t).replace(',', '.').toDouble(&ok)
+                                     : (ok = false, 0.0);
                 QVERIFY2(!Chec[j]->isChecked() || !DG[j]->text().isEmpty(), "empty line ticked");
                 QVERIFY(j >= e.Mem || DG[j]->palette().text().color() == Qt::darkGreen);
                 if (Chec[j]->isChecked() && ok && std::isfinite(v)) {

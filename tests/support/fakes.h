@@ -37,7 +37,8 @@ public:
         journal << key;
     }
     bool enregistrer() override { return !echecEcriture; }
-    QString emplacement() const override { return QStringLiteral("/tmp/orsaline-test.conf"); }
+    void relire() override {}
+    QString emplacement() const override { return QStringLiteral("/tmp/orsaline-test.ini"); }
 
     QMap<QString, QString> valeurs; // "Start/deglat" -> "48"
     QStringList journal;            // keys in the order written

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/settingsstore.h"
+
+#include <QString>
+#include <array>
+#include <vector>
+
+// The list of readings as it is saved: section "Start", keys "0" to "4" (one line each, in
+// the order of the list) and "Mem" (the number of kept lines; written, never read).
+namespace mesures {
+
+// One line of the list: its text as shown (a declination written with the locale's decimal
+// separator, or whatever the user typed). Whatever is saved with a line belongs here, so
+// that it travels with the line when lines are gathered or merged.
+struct LigneMesure {
+    QString texte;
+
+    bool vide() const { return texte.trimmed().isEmpty(); } // blanks carry nothing
+    bool operator==(const LigneMesure&) const = default;
+};
+using ListeMesures = std::array<LigneMesure, 5>;
+
+ListeMesures lireListe(const platform::SettingsStore& s);
+// Writes the five lines, then "Mem".
+void ecrireListe(platform::SettingsStore& s, const ListeMesures& liste, int mem);
+
+// The lines that are not empty at the top, in their order, then empty lines.
+ListeMesures rassembler(const ListeMesures& liste);
+
+// The lines of a that are not in b, a line of b standing for one equal line of a.
+std::vector<LigneMesure> sauf(const ListeMesures& a, const ListeMesures& b);
+
+// What a save does with the stored list, so that it never silently drops the readings that
+// another copy of the program saved since this one read or last wrote the list:
+// - stored list as this copy knows it: the window's list is written, line for line;
+// - stored list changed, window's list unchanged: the stored list stays as it is;
+// - both changed: the window's lines, then the lines the other copy added, at most five;
+//   `deborde` tells that the window's last lines did not fit and were left out.
+// Lists are compared as collections of lines, whatever their order.
+struct Enregistrement {
+    bool ecrire = true; // false: leave the stored list as it is
+    ListeMesures lignes;
+    int mem = 0; // kept lines of `lignes`
+    bool deborde = false;
+};
+Enregistrement aEnregistrer(const ListeMesures& affichee, int memAffichee,
+                            const ListeMesures& connue, const ListeMesures& stockee);
+
+} // namespace mesures
