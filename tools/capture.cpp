@@ -163,6 +163,7 @@ int main(int argc, char* argv[]) {
     // The fakes of the tests: a fixed clock, settings in memory, an opener that opens nothing.
     FakeServices fakes;
     fakes.clock.regler(QDateTime(QDate(2026, 6, 21), QTime(10, 30), Qt::UTC));
+    fakes.effects.opaciteParLeBureau = true; // the whole overlay see-through, as on X11
     const platform::Services services = fakes.services();
     FakeClock& horloge = fakes.clock;
     const FakeWindowEffects& effets = fakes.effects;
