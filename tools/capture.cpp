@@ -10,6 +10,7 @@
 #include "overlay/droite.h"
 #include "platform/fonts.h"
 #include "platform/geometry.h"
+#include "platform/palette.h"
 #include "platform/services.h"
 
 #include <QAbstractButton>
@@ -151,6 +152,7 @@ int main(int argc, char* argv[]) {
     // Anything that would still reach for a standard location gets a test one.
     QStandardPaths::setTestModeEnabled(true);
     platform::substituerPolices();
+    QApplication::setPalette(platform::paletteClaire()); // as main() does
     // A French user's regional settings: decimal comma in the numbers shown.
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
 

@@ -1,11 +1,15 @@
+#include "app/lancement.h"
 #include "mainwindow/formtalvan.h"
 #include "platform/fonts.h"
+#include "platform/palette.h"
 #include "platform/services.h"
 
-#include <QApplication>
-
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    if (const std::optional<int> fin = lancement::lireLigneCommande(argc, argv))
+        return *fin;
+    const std::unique_ptr<QApplication> application = lancement::ouvrirApplication(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orsaline.Orsaline"));
+    QApplication::setPalette(platform::paletteClaire());
     platform::substituerPolices();
 
     const platform::ProgramIdentity identite = platform::ProgramIdentity::courante();
@@ -18,5 +22,5 @@ int main(int argc, char* argv[]) {
 
     FormTalvan fenetre(services);
     fenetre.Charger();
-    return app.exec();
+    return QApplication::exec();
 }

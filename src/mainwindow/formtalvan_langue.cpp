@@ -5,6 +5,7 @@
 #include "mainwindow/captions.h"
 #include "mainwindow/formtalvan.h"
 #include "platform/geometry.h"
+#include "platform/traductionsqt.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -52,6 +53,7 @@ void FormTalvan::Option5_Click(int index) {
 }
 
 void FormTalvan::AppliquerLangue(int langue) {
+    platform::traduireQt(langue);
     const bool fr = langue == 1;
     for (const captions::Ligne& ligne : captions::table()) {
         const QString texte = QString::fromUtf8(fr ? ligne.fr : ligne.es);

@@ -84,10 +84,11 @@ private slots:
             [&] { // a button of the main window, About or the map, when shown
                 QWidget* fenetre = un(QApplication::topLevelWidgets());
                 const QString nom = un(Boutons), quoi = fenetre->objectName() + ' ' + nom;
+                bool clic = false; // not on a hidden window (the main one while the map shows)
                 for (QWidget* x : fenetre->findChildren<QWidget*>(nom))
                     if (x->isVisible() && x->window() == fenetre)
-                        cliquer(x);
-                moyenneAJour = nom == "Command5" && fenetre == &w; // reset
+                        cliquer(x), clic = true;
+                moyenneAJour = clic && nom == "Command5" && fenetre == &w; // reset
                 return quoi; // the click may have closed the window
             },
             [&] { // the clock's tick, now and then in another zone or at an instant of 1..9998
