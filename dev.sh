@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 
 BUILD_DIR=${BUILD_DIR:-build}
 PACKAGES=(g++ make cmake pkg-config qt6-base-dev qt6-svg-dev libgl-dev
-          fonts-liberation fonts-comic-neue)
+          fonts-liberation fonts-comic-neue qt6-translations-l10n weston qt6-wayland)
 
 . scripts/paquets.sh
 setup() { installer_paquets "${PACKAGES[@]}"; }

@@ -10,6 +10,7 @@
 #include "overlay/droite.h"
 #include "platform/fonts.h"
 #include "platform/geometry.h"
+#include "platform/palette.h"
 #include "platform/services.h"
 
 #include <QAbstractButton>
@@ -151,6 +152,7 @@ int main(int argc, char* argv[]) {
     // Anything that would still reach for a standard location gets a test one.
     QStandardPaths::setTestModeEnabled(true);
     platform::substituerPolices();
+    QApplication::setPalette(platform::paletteClaire()); // as main() does
     // A French user's regional settings: decimal comma in the numbers shown.
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
 
@@ -163,6 +165,7 @@ int main(int argc, char* argv[]) {
     // The fakes of the tests: a fixed clock, settings in memory, an opener that opens nothing.
     FakeServices fakes;
     fakes.clock.regler(QDateTime(QDate(2026, 6, 21), QTime(10, 30), Qt::UTC));
+    fakes.effects.opaciteParLeBureau = true; // the whole overlay see-through, as on X11
     const platform::Services services = fakes.services();
     FakeClock& horloge = fakes.clock;
     const FakeWindowEffects& effets = fakes.effects;

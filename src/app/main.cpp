@@ -1,13 +1,18 @@
+#include "app/lancement.h"
 #include "mainwindow/formtalvan.h"
 #include "platform/fonts.h"
+#include "platform/palette.h"
 #include "platform/services.h"
 #include "platform/signauxfin.h"
 
-#include <QApplication>
 #include <QSessionManager>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    if (const std::optional<int> fin = lancement::lireLigneCommande(argc, argv))
+        return *fin;
+    const std::unique_ptr<QApplication> application = lancement::ouvrirApplication(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orsaline.Orsaline"));
+    QApplication::setPalette(platform::paletteClaire());
     platform::substituerPolices();
 
     const platform::ProgramIdentity identite = platform::ProgramIdentity::courante();
@@ -24,9 +29,9 @@ int main(int argc, char* argv[]) {
     platform::SignauxFin signaux;
     QObject::connect(&signaux, &platform::SignauxFin::recu, &fenetre, &FormTalvan::FinDeSession);
 #ifndef QT_NO_SESSIONMANAGER
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &fenetre,
+    QObject::connect(application.get(), &QGuiApplication::commitDataRequest, &fenetre,
                      &FormTalvan::EnregistrerFinDeSession);
 #endif
     fenetre.Charger();
-    return app.exec();
+    return QApplication::exec();
 }

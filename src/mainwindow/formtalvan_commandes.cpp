@@ -218,22 +218,21 @@ void FormTalvan::Command8_Click() {
     }
     if (!m_droite) {
         m_droite = new Droite(m_services.effects);
-        connect(m_droite, &Droite::retour, this, [this] {
-            showNormal();
+        m_droite->placerSur(this);
+        // However the overlay closes, the main window comes back, unless it is closing too.
+        connect(m_droite, &Droite::fermee, this, [this] {
+            if (m_fermetureDecidee)
+                return;
+            show();
             raise();
             activateWindow();
         });
     }
-    const overlay::LegendesDroite legendes = overlay::legendesDroite(langue());
-    if (auto* l = m_droite->findChild<QLabel*>(QStringLiteral("Label1")))
-        l->setText(QString::fromUtf8(legendes.transparence));
-    if (auto* l = m_droite->findChild<QLabel*>(QStringLiteral("Label2")))
-        l->setText(QString::fromUtf8(legendes.angle));
-    if (auto* b = m_droite->findChild<QAbstractButton*>(QStringLiteral("Command1")))
-        b->setText(QString::fromUtf8(legendes.retour));
+    m_droite->appliquerLangue(langue());
     m_droite->show();
-    // Out of the way so that the map shows; the overlay's "Retour" brings it back.
-    showMinimized();
+    // Out of the way so that the map shows. Hidden, not minimised: no Wayland compositor
+    // lets a program bring back a minimised window; the overlay's closing shows it again.
+    hide();
     QCoreApplication::processEvents();
     m_services.opener.ouvrir(adresse);
 }

@@ -7,6 +7,7 @@
 #include "mainwindow/formtalvan.h"
 #include "platform/etiquetteactive.h"
 #include "platform/geometry.h"
+#include "platform/traductionsqt.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -66,6 +67,7 @@ void FormTalvan::Option5_Click(int index) {
 }
 
 void FormTalvan::AppliquerLangue(int langue) {
+    platform::traduireQt(langue);
     const bool fr = langue == 1;
     const auto lignes = {captions::table(), captions::supplements()};
     for (const captions::Ligne& ligne : lignes | std::views::join) {

@@ -1,14 +1,17 @@
 #include "overlay/droite.h"
 
+#include "overlay/maplink.h"
 #include "platform/fonts.h"
 #include "platform/geometry.h"
 #include "solar/constants.h"
 
 #include <QFrame>
 #include <QLabel>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <cmath>
 
@@ -25,15 +28,19 @@ QLabel* legende(const char* nom, const QString& texte, const QRect& place, QWidg
     return l;
 }
 
-QScrollBar* barre(const char* nom, int minimum, int maximum, const QRect& place, QWidget* parent) {
+// Arrow keys move the bar by `pas`, Page Up and Page Down by `page`.
+QScrollBar* barre(const char* nom, int minimum, int maximum, int pas, int page, const QRect& place,
+                  QWidget* parent) {
     auto* b = new QScrollBar(Qt::Horizontal, parent);
     b->setObjectName(QLatin1String(nom));
     b->setGeometry(place);
     b->setRange(minimum, maximum);
-    b->setSingleStep(10);
-    b->setPageStep(100);
-    // The value changes at the end of a thumb drag only, not while it moves.
-    b->setTracking(false);
+    b->setSingleStep(pas);
+    b->setPageStep(page);
+    b->setFocusPolicy(Qt::StrongFocus);
+    // A scroll bar's keys run backward by default (Left and Page Down raise the value);
+    // here Right and Page Up raise it, as on a slider.
+    b->setInvertedControls(false);
     return b;
 }
 
@@ -44,10 +51,12 @@ Droite::Droite(platform::WindowEffects& effets, QWidget* parent)
     setObjectName(QStringLiteral("Droite"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(platform::sizeTw(3555, 3990));
+    // The window paints its own white background, see-through where the desktop cannot
+    // make the whole window so (Wayland).
+    setAttribute(Qt::WA_TranslucentBackground);
     QPalette fond = palette();
     fond.setColor(QPalette::Window, Qt::white);
     setPalette(fond);
-    setAutoFillBackground(true);
 
     auto* frame1 = new QFrame(this);
     frame1->setObjectName(QStringLiteral("Frame1"));
@@ -59,9 +68,14 @@ Droite::Droite(platform::WindowEffects& effets, QWidget* parent)
 
     auto* label1 =
         legende("Label1", QStringLiteral("Transparence"), rectTw(75, 15, 1035, 255), frame1);
-    auto* hscroll1 = barre("HScroll1", 20, 255, rectTw(1230, 15, 2265, 225), frame1);
+    auto* hscroll1 = barre("HScroll1", 20, 255, 10, 100, rectTw(1230, 15, 2265, 225), frame1);
+    // The value changes at the end of a thumb drag only, not while it moves.
+    hscroll1->setTracking(false);
+    label1->setBuddy(hscroll1);
     auto* label2 = legende("Label2", QStringLiteral("Angle"), rectTw(75, 255, 1035, 255), frame1);
-    m_angle = barre("HScroll2", 0, 360, rectTw(1230, 255, 2265, 225), frame1);
+    // One degree per arrow key, ten per page; the lines follow the thumb while it moves.
+    m_angle = barre("HScroll2", 0, 360, 1, 10, rectTw(1230, 255, 2265, 225), frame1);
+    label2->setBuddy(m_angle);
     auto* command1 = new QPushButton(QStringLiteral("Retour"), frame1);
     command1->setObjectName(QStringLiteral("Command1"));
     command1->setGeometry(rectTw(1230, 495, 2265, 270));
@@ -72,6 +86,13 @@ Droite::Droite(platform::WindowEffects& effets, QWidget* parent)
     m_lecture->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_lecture->setFont(platform::police(QStringLiteral("Arial"), 9, true));
     m_lecture->setAttribute(Qt::WA_NoMousePropagation);
+    // Beside the read-out, the wall's declination, so that nobody subtracts 180 in mind.
+    m_declinaison = new QLabel(this);
+    m_declinaison->setObjectName(QStringLiteral("Label4"));
+    m_declinaison->setGeometry(rectTw(2250, 2955, 1230, 210));
+    m_declinaison->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_declinaison->setFont(platform::police(QStringLiteral("Arial"), 9));
+    m_declinaison->setAttribute(Qt::WA_NoMousePropagation);
 
     setTabOrder(frame1, command1);
     setTabOrder(command1, label1);
@@ -80,18 +101,55 @@ Droite::Droite(platform::WindowEffects& effets, QWidget* parent)
     setTabOrder(label2, m_angle);
     setTabOrder(m_angle, m_lecture);
 
-    connect(hscroll1, &QScrollBar::valueChanged, this,
-            [this](int opacite) { m_effets.transparence(this, opacite); });
+    connect(hscroll1, &QScrollBar::valueChanged, this, &Droite::DefinirTransparence);
     connect(m_angle, &QScrollBar::valueChanged, this, &Droite::MajDroite);
-    connect(command1, &QPushButton::clicked, this, [this] {
-        close();
-        emit retour();
-    });
+    connect(command1, &QPushButton::clicked, this, &QWidget::close);
 
+    appliquerLangue(1);
     // Load step: both values differ from the bars' minimums, so both handlers run.
     m_effets.premierPlan(this, true);
     hscroll1->setValue(200);
     m_angle->setValue(180);
+}
+
+void Droite::appliquerLangue(int langue) {
+    const overlay::LegendesDroite l = overlay::legendesDroite(langue);
+    findChild<QLabel*>(QStringLiteral("Label1"))->setText(QString::fromUtf8(l.transparence));
+    findChild<QLabel*>(QStringLiteral("Label2"))->setText(QString::fromUtf8(l.angle));
+    findChild<QPushButton*>(QStringLiteral("Command1"))->setText(QString::fromUtf8(l.retour));
+    findChild<QScrollBar*>(QStringLiteral("HScroll1"))
+        ->setAccessibleName(QString::fromUtf8(l.transparence));
+    m_angle->setAccessibleName(QString::fromUtf8(l.nomAngle));
+    m_declinaison->setAccessibleName(QString::fromUtf8(l.nomDeclinaison));
+    m_motDeclinaison = QString::fromUtf8(l.declinaison);
+    ecrireDeclinaison();
+}
+
+void Droite::placerSur(const QWidget* fenetre) {
+    if (!fenetre)
+        return;
+    QRect place(QPoint(), size());
+    place.moveCenter(fenetre->frameGeometry().center());
+    if (const QScreen* ecran = fenetre->screen()) {
+        const QRect libre = ecran->availableGeometry();
+        place.moveLeft(qBound(libre.left(), place.left(), libre.right() + 1 - place.width()));
+        place.moveTop(qBound(libre.top(), place.top(), libre.bottom() + 1 - place.height()));
+    }
+    move(place.topLeft());
+}
+
+void Droite::DefinirTransparence(int opacite) {
+    m_opaciteFond = m_effets.transparence(this, opacite) ? 255 : opacite;
+    update();
+}
+
+// The read-out less 180, from -180 to 180: the declination of the wall whose facing
+// direction the blue line shows (0 due south, positive toward the west).
+void Droite::ecrireDeclinaison() {
+    const QString texte = m_motDeclinaison + QLatin1Char(' ') +
+                          QLocale().toString(m_angle->value() - 180) + QStringLiteral("°");
+    m_declinaison->setText(texte);
+    m_angle->setAccessibleDescription(m_lecture->text() + QStringLiteral(", ") + texte);
 }
 
 void Droite::MajDroite() {
@@ -110,11 +168,15 @@ void Droite::MajDroite() {
     m_fl = QLineF(cx, cy, cx - (w / 4) * std::cos(normale), cy - (w / 4) * std::sin(normale));
 
     m_lecture->setText(QString::number(m_angle->value()) + QStringLiteral("°"));
+    ecrireDeclinaison();
     update();
 }
 
 void Droite::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.fillRect(rect(), QColor(255, 255, 255, m_opaciteFond));
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(1 / platform::twipsParPixel, 1 / platform::twipsParPixel); // drawn in twips
     QPen trait(QColor(255, 0, 0), 3);
@@ -127,6 +189,11 @@ void Droite::paintEvent(QPaintEvent*) {
 }
 
 void Droite::mousePressEvent(QMouseEvent* event) {
-    m_effets.deplacer(this);
+    m_effets.deplacer(this, event->button(), event->globalPosition());
     event->accept();
+}
+
+void Droite::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit fermee();
 }

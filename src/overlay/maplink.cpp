@@ -19,8 +19,8 @@ QUrl adresseCarte(double lat, double lon) {
 
 LegendesDroite legendesDroite(int langue) {
     if (langue == 1)
-        return {"Transparence", "Angle", "Retour"};
-    return {"Transparencia", "\xc3\xa1ngulo", "Volver"}; // "ángulo"
+        return {"Transparence", "Angle", "Retour", "Angle", "décl.", "Déclinaison du mur"};
+    return {"Transparencia", "ángulo", "Volver", "Ángulo", "decl.", "Declinación de la pared"};
 }
 
 } // namespace overlay

@@ -8,11 +8,16 @@ namespace overlay {
 // degrees WEST positive (the main window's convention; the map wants east positive).
 QUrl adresseCarte(double lat, double lon);
 
-// The overlay's three captions in the language (1 French, 2 Spanish).
+// The overlay's texts in the language (1 French, 2 Spanish): the three captions, the name
+// a screen reader gives the angle bar, and the words of the wall's declination beside the
+// read-out (its caption and its name for screen readers).
 struct LegendesDroite {
     const char* transparence;
     const char* angle;
     const char* retour;
+    const char* nomAngle;
+    const char* declinaison;
+    const char* nomDeclinaison;
 };
 LegendesDroite legendesDroite(int langue);
 

@@ -269,6 +269,16 @@ std::string SeptDecimales(long long fraction) {
     return texte;
 }
 
+// Sign, whole degrees, "." and the digits of the fraction. Appended piece by piece:
+// `"-" + std::string` draws a false -Wrestrict warning from GCC 12 in optimised builds.
+std::string TexteCarte(const DegresCarte& d, const std::string& fraction) {
+    std::string texte = d.negatif ? "-" : "";
+    texte += std::to_string(d.entier);
+    texte += '.';
+    texte += fraction;
+    return texte;
+}
+
 } // namespace
 
 double Val(std::string_view texte) {
@@ -394,7 +404,7 @@ std::string TexteCorrectionLongitude(double lambda, std::string_view motSecondes
 
 std::string TexteLatitudeCarte(double lat) {
     const DegresCarte d = DecouperCarte(lat);
-    return (d.negatif ? "-" : "") + std::to_string(d.entier) + "." + SeptDecimales(d.fraction);
+    return TexteCarte(d, SeptDecimales(d.fraction));
 }
 
 std::string TexteLongitudeCarte(double lonEst) {
@@ -402,7 +412,7 @@ std::string TexteLongitudeCarte(double lonEst) {
     std::string fraction = d.fraction == 0 ? std::string() : SeptDecimales(d.fraction);
     while (!fraction.empty() && fraction.back() == '0')
         fraction.pop_back();
-    return (d.negatif ? "-" : "") + std::to_string(d.entier) + "." + fraction;
+    return TexteCarte(d, fraction);
 }
 
 } // namespace solar

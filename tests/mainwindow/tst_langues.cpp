@@ -114,7 +114,7 @@ private slots:
             QCOMPARE(b.fakes.opener.adresses.size(), clics);
             QVERIFY(b.fakes.opener.adresses.last().toString(QUrl::FullyEncoded).endsWith(Adresse));
             QCOMPARE(QApplication::topLevelWidgets().size(), fenetres + 1);
-            QVERIFY(b.w->isMinimized());
+            QVERIFY(!b.w->isVisible());
         }
         Droite* d = b.w->fenetreDroite();
         QCOMPARE(legendes(d, {"Label1", "Label2", "Command1"}),

@@ -97,10 +97,11 @@ private slots:
                             : m->button(reponse ? QMessageBox::No : QMessageBox::Yes)->click();
                     }
                 });
+                bool clic = false; // not on a hidden window (the main one while the map shows)
                 for (QWidget* x : fenetre->findChildren<QWidget*>(nom))
                     if (x->isVisible() && x->window() == fenetre)
-                        cliquer(x);
-                moyenneAJour = nom == "Command5" && fenetre == &w && reset;
+                        cliquer(x), clic = true;
+                moyenneAJour = clic && nom == "Command5" && fenetre == &w && reset;
                 return quoi; // the click may have closed the window
             },
             [&] { // the clock's tick, now and then in another zone or at an instant of 1..9998

@@ -54,11 +54,15 @@ public:
 class FakeWindowEffects final : public platform::WindowEffects {
 public:
     void premierPlan(QWidget*, bool actif) override { topmost = actif; }
-    void transparence(QWidget*, int o) override { opacite = o; }
-    void deplacer(QWidget*) override { ++deplacements; }
+    bool transparence(QWidget*, int o) override {
+        opacite = o;
+        return opaciteParLeBureau;
+    }
+    void deplacer(QWidget*, Qt::MouseButton, QPointF) override { ++deplacements; }
     bool topmost = false;
     int opacite = -1;
     int deplacements = 0;
+    bool opaciteParLeBureau = false; // as on Wayland: the window paints itself see-through
 };
 
 // All the fakes together, and the Services that point at them.
