@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mainwindow/rapport.h"
 #include "platform/services.h"
 
 #include <QPointer>
@@ -8,6 +9,7 @@
 #include <array>
 #include <cstdint>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -69,6 +71,18 @@ public:
     void PosSoleil();
     void AppliquerLangue(int langue); // 1 French, 2 Spanish
 
+    // The report of the list (formtalvan_rapport.cpp): the window's state as a report, and
+    // its three commands, also on the context menu of the lines and the result field and
+    // on the standard shortcuts to copy, save and print.
+    Rapport rapport() const;
+    std::array<LigneRapport, 5> lignesRapport() const;
+    // The reading kept with line i (0 to 4) of the list; nullopt while the lines keep none.
+    std::optional<solar::Lecture> lectureDeLigne(int i) const;
+    void copierRapport();
+    void enregistrerRapportCsv();
+    void imprimerRapport();
+    DialoguesRapport& dialoguesRapport() { return m_dialoguesRapport; }
+
 public slots:
     void Timer1_Timer();
 
@@ -120,6 +134,9 @@ private:
     void effacerDiagrammes();
     double decalageHeures(double heureTapee, bool tapeeEnTU) const;
     double gmtDuJour(const QDateTime& utc, const QDateTime& local) const;
+    void installerRapport();
+    void traduireRapport(int langue);
+    void menuRapport(QLineEdit* champ, const QPoint& position);
 
     platform::Services m_services;
     EtatFormTalvan m_etat;
@@ -128,6 +145,9 @@ private:
     bool m_positionValide = false;   // the last PosSoleil computed the sun's position
     QPointer<About> m_about;
     QPointer<Droite> m_droite;
+    DialoguesRapport m_dialoguesRapport = DialoguesRapport::standard();
+    std::array<QAction*, 3> m_actionsRapport{}; // copy, save as CSV, print
+    QString m_dossierRapport;                   // where the last CSV went
 
     // Area 1: date and sun data.
     std::array<QLabel*, 3> Label6{};

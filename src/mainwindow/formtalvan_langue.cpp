@@ -77,6 +77,7 @@ void FormTalvan::AppliquerLangue(int langue) {
     Label8->setText(aide.join(QStringLiteral("\r\n")));
     Label13->setToolTip(Image1->toolTip());
     nommerPourLecteurs(fr);
+    traduireRapport(langue);
     MajCalculs();
 }
 
