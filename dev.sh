@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 BUILD_DIR=${BUILD_DIR:-build}
-PACKAGES=(g++ make cmake pkg-config qt6-base-dev qt6-svg-dev libgl-dev
+PACKAGES=(g++ make cmake pkg-config qt6-base-dev qt6-svg-dev libqt6printsupport6 libgl-dev
           fonts-liberation fonts-comic-neue qt6-translations-l10n weston qt6-wayland)
 
 . scripts/paquets.sh

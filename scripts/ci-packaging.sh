@@ -40,7 +40,7 @@ deb=${debs[0]}
 info=$(dpkg-deb -I "$deb")
 echo "$info"
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 qt6-qpa-plugins \
+for d in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 libqt6printsupport6 qt6-qpa-plugins \
          qt6-translations-l10n fonts-liberation fonts-comic-neue; do
     grep -Eq "(^|, )$d( |,|$)" <<<"$depends" || fail "Depends lacks $d: $depends"
 done

@@ -1,9 +1,11 @@
 // Draws the pictures of docs/ from the real windows, without a display:
 //   capture <folder>
-// writes main-fr.png, main-es.png, aide.png and overlay.png into <folder>.
+// writes main-fr.png, main-es.png, aide.png, overlay.png, rapport-menu-fr.png,
+// rapport-menu-es.png, rapport-page-fr.png and rapport-page-es.png into <folder>.
 // The clock is fixed (21 June 2026, 10:30 UT, Paris time zone) and the settings live in
 // memory, so the pictures are the same on every machine and the user's own settings are
-// neither read nor written. Links and the map page are not opened.
+// neither read nor written. Links and the map page are not opened. With
+// ORSALINE_CAPTURE_PDF=<file> the report is also printed to that PDF file.
 
 #include "fakes.h"
 #include "mainwindow/formtalvan.h"
@@ -15,12 +17,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QHash>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPrinter>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTimer>
@@ -143,6 +148,46 @@ QPixmap carte(QSize taille, QPointF mur, double angle) {
     return fond;
 }
 
+// The window with the report's context menu open on list line `ligne`.
+QPixmap menuRapport(FormTalvan& f, int ligne) {
+    auto* champ = controle<QLineEdit>(&f, qPrintable(QStringLiteral("DG_%1").arg(ligne)));
+    const QPoint ici(champ->width() / 2, champ->height() / 2);
+    QContextMenuEvent clic(QContextMenuEvent::Mouse, ici, champ->mapToGlobal(ici));
+    QApplication::sendEvent(champ, &clic);
+    QApplication::processEvents();
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu) {
+        std::fprintf(stderr, "capture: no context menu on the list\n");
+        std::exit(1);
+    }
+    const QPixmap fenetre = f.grab();
+    const QPixmap vue = menu->grab();
+    const QPoint coin = menu->pos() - f.mapToGlobal(QPoint(0, 0));
+    QPixmap image(
+        fenetre.size().expandedTo(QSize(coin.x() + vue.width(), coin.y() + vue.height())));
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.drawPixmap(0, 0, fenetre);
+    p.drawPixmap(coin, vue);
+    p.end();
+    menu->close();
+    return image;
+}
+
+// The printed report's page, drawn as on paper (A4, 15 mm margins) at 100 dpi.
+QPixmap pageRapport(const FormTalvan& f) {
+    constexpr double dpi = 100;
+    const double mm = dpi / 25.4;
+    QImage page(qRound(210 * mm), qRound(297 * mm), QImage::Format_RGB32);
+    page.setDotsPerMeterX(qRound(dpi / 0.0254));
+    page.setDotsPerMeterY(qRound(dpi / 0.0254));
+    page.fill(Qt::white);
+    QPainter p(&page);
+    DessinerRapport(p, QRectF(15 * mm, 15 * mm, 180 * mm, 267 * mm), dpi, f.rapport());
+    p.end();
+    return QPixmap::fromImage(page);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -189,7 +234,19 @@ int main(int argc, char* argv[]) {
 
     cliquer(&f, "Option5_1");
     enregistrer(f.grab(), dossier, QStringLiteral("main-es.png"));
+    enregistrer(menuRapport(f, 1), dossier, QStringLiteral("rapport-menu-es.png"));
+    enregistrer(pageRapport(f), dossier, QStringLiteral("rapport-page-es.png"));
     cliquer(&f, "Option5_0");
+    enregistrer(menuRapport(f, 1), dossier, QStringLiteral("rapport-menu-fr.png"));
+    enregistrer(pageRapport(f), dossier, QStringLiteral("rapport-page-fr.png"));
+    if (qEnvironmentVariableIsSet("ORSALINE_CAPTURE_PDF")) {
+        // The same report through the printer, for a look at the real file.
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(qEnvironmentVariable("ORSALINE_CAPTURE_PDF"));
+        if (!ImprimerRapport(f.rapport(), pdf))
+            return 1;
+    }
 
     cliquer(&f, "Command8");
     Droite* droite = f.fenetreDroite();

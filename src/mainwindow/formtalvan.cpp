@@ -118,6 +118,7 @@ FormTalvan::FormTalvan(const platform::Services& services, QWidget* parent)
     setObjectName(QStringLiteral("FormTalvan"));
     construire();
     relier();
+    installerRapport();
 }
 
 FormTalvan::~FormTalvan() {

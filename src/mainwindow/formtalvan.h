@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwindow/listemesures.h"
+#include "mainwindow/rapport.h"
 #include "platform/services.h"
 
 #include <QDate>
@@ -11,6 +12,7 @@
 #include <cstdint>
 #include <optional>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -85,6 +87,17 @@ public:
     // The program is asked to end (SIGTERM): the same save, then the window closes, with
     // any question open cancelled first.
     void FinDeSession();
+    // The report of the list (formtalvan_rapport.cpp): the window's state as a report, and
+    // its three commands, also on the context menu of the lines and the result field and
+    // on the standard shortcuts to copy, save and print.
+    Rapport rapport() const;
+    std::array<LigneRapport, 5> lignesRapport() const;
+    // The reading kept with line i (0 to 4) of the list; nullopt while the lines keep none.
+    std::optional<solar::Lecture> lectureDeLigne(int i) const;
+    void copierRapport();
+    void enregistrerRapportCsv();
+    void imprimerRapport();
+    DialoguesRapport& dialoguesRapport() { return m_dialoguesRapport; }
 
 public slots:
     void Timer1_Timer();
@@ -156,6 +169,9 @@ private:
     void effacerDiagrammes();
     double decalageHeures(double heureTapee, bool tapeeEnTU) const;
     double gmtDuJour(const QDateTime& utc, const QDateTime& local) const;
+    void installerRapport();
+    void traduireRapport(int langue);
+    void menuRapport(QLineEdit* champ, const QPoint& position);
 
     platform::Services m_services;
     EtatFormTalvan m_etat;
@@ -173,6 +189,9 @@ private:
     QDate m_jourHorloge;                        // the clock's local date at its last reading
     QPointer<About> m_about;
     QPointer<Droite> m_droite;
+    DialoguesRapport m_dialoguesRapport = DialoguesRapport::standard();
+    std::array<QAction*, 3> m_actionsRapport{}; // copy, save as CSV, print
+    QString m_dossierRapport;                   // where the last CSV went
 
     // Area 1: date and sun data.
     std::array<QLabel*, 3> Label6{};

@@ -104,6 +104,7 @@ void FormTalvan::AppliquerLangue(int langue) {
     }
     nommerPourLecteurs(fr);
     traduireMessage(fr);
+    traduireRapport(langue);
     MajCalculs();
 }
 

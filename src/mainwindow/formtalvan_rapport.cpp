@@ -1,0 +1,206 @@
+// The report of the list: copied as text, saved as CSV, printed.
+
+#include "mainwindow/canvas.h"
+#include "mainwindow/captions.h"
+#include "mainwindow/formtalvan.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <exception>
+
+namespace {
+
+QString u8(const char* texte) {
+    return QString::fromUtf8(texte);
+}
+
+// A text box claims the copy key whenever it has the focus, even with nothing selected.
+// Its claim is withdrawn when it has nothing to copy: the key then reaches the window,
+// which copies the report; with a selection the text box copies it as it always has.
+class CopieSansSelection : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* cible, QEvent* e) override {
+        if (e->type() == QEvent::ShortcutOverride) {
+            const auto* champ = qobject_cast<QLineEdit*>(cible);
+            if (champ && !champ->hasSelectedText() &&
+                static_cast<QKeyEvent*>(e)->matches(QKeySequence::Copy))
+                return true; // left unaccepted: the window's shortcut takes it
+        }
+        return false;
+    }
+};
+
+// "orsaline-2026-06-21" for the date of the date lists, "orsaline" without one: the name
+// proposed for the CSV file and, by the print dialog, for a PDF.
+QString nomFichier(const std::array<QComboBox*, 3>& date) {
+    const auto n = [&](int i) { return date[i]->currentText().trimmed().toInt(); };
+    const QDate jour(n(2), n(1), n(0));
+    if (!jour.isValid())
+        return QStringLiteral("orsaline");
+    return QStringLiteral("orsaline-") + jour.toString(Qt::ISODate);
+}
+
+} // namespace
+
+// The lines keep no reading yet: each is reported with its text and tick only.
+std::optional<solar::Lecture> FormTalvan::lectureDeLigne(int /*i*/) const {
+    return std::nullopt;
+}
+
+std::array<LigneRapport, 5> FormTalvan::lignesRapport() const {
+    std::array<LigneRapport, 5> lignes;
+    for (int i = 0; i < 5; ++i)
+        lignes[i] = LigneRapport{DG[i]->text(), Chec[i]->isChecked(), lectureDeLigne(i)};
+    return lignes;
+}
+
+Rapport FormTalvan::rapport() const {
+    Rapport r;
+    r.langue = langue();
+    r.separateur = separateur();
+    r.programme = QStringLiteral("%1 %2.%3")
+                      .arg(windowTitle())
+                      .arg(m_services.identity.majeure)
+                      .arg(m_services.identity.mineure);
+    r.etabli = m_services.clock.maintenantLocal();
+    r.degLat = Text1->text();
+    r.minLat = Text2->text();
+    r.nordSud = (Option2->isChecked() ? Option2 : Option1)->text();
+    r.degLon = Text3->text();
+    r.minLon = Text4->text();
+    r.estOuest = (Option3->isChecked() ? Option3 : Option4)->text();
+    r.jour = Combo1[0]->currentText();
+    r.mois = Combo1[1]->currentText();
+    r.annee = Combo1[2]->currentText();
+    r.lignes = lignesRapport();
+    r.moyenne = Text15->text();
+    r.statistiques = StatistiquesLignes(r.lignes);
+    r.diagramme = PicAZ->primitives();
+    r.tailleDiagramme = QSizeF(PicAZ->largeurTwips(), PicAZ->hauteurTwips());
+    r.policeDiagramme = PicAZ->font();
+    r.pixelsPolice = PicAZ->fontInfo().pixelSize();
+    r.heureDiagramme = Text10->text();
+    return r;
+}
+
+void FormTalvan::installerRapport() {
+    struct Commande {
+        const char* nom;
+        QKeySequence::StandardKey touche;
+        void (FormTalvan::*action)();
+    };
+    const Commande commandes[3] = {
+        {"ActionCopierRapport", QKeySequence::Copy, &FormTalvan::copierRapport},
+        {"ActionEnregistrerCsv", QKeySequence::Save, &FormTalvan::enregistrerRapportCsv},
+        {"ActionImprimerRapport", QKeySequence::Print, &FormTalvan::imprimerRapport}};
+    for (int i = 0; i < 3; ++i) {
+        auto* a = new QAction(this);
+        a->setObjectName(QLatin1String(commandes[i].nom));
+        a->setShortcuts(commandes[i].touche);
+        a->setShortcutContext(Qt::WindowShortcut);
+        connect(a, &QAction::triggered, this, commandes[i].action);
+        addAction(a);
+        m_actionsRapport[i] = a;
+    }
+    auto* copie = new CopieSansSelection(this);
+    for (QLineEdit* champ : findChildren<QLineEdit*>())
+        champ->installEventFilter(copie);
+    std::vector<QLineEdit*> champs(DG.begin(), DG.end());
+    champs.push_back(Text15);
+    for (QLineEdit* champ : champs) {
+        champ->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(champ, &QWidget::customContextMenuRequested, this,
+                [this, champ](const QPoint& position) { menuRapport(champ, position); });
+    }
+}
+
+void FormTalvan::traduireRapport(int langue) {
+    const captions::TextesRapport& t = captions::textesRapport(langue);
+    m_actionsRapport[0]->setText(u8(t.menuCopier));
+    m_actionsRapport[1]->setText(u8(t.menuCsv));
+    m_actionsRapport[2]->setText(u8(t.menuImprimer));
+    const QString aide = AideRaccourcisRapport(langue);
+    for (QLineEdit* champ : DG)
+        champ->setToolTip(aide);
+    Text15->setToolTip(aide);
+}
+
+// The report's commands above the text box's own (undo, copy, paste...).
+void FormTalvan::menuRapport(QLineEdit* champ, const QPoint& position) {
+    QMenu* menu = champ->createStandardContextMenu();
+    menu->setObjectName(QStringLiteral("MenuRapport"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction* premiere = menu->actions().value(0);
+    menu->insertActions(premiere,
+                        QList<QAction*>(m_actionsRapport.begin(), m_actionsRapport.end()));
+    menu->insertSeparator(premiere);
+    menu->popup(champ->mapToGlobal(position));
+}
+
+void FormTalvan::copierRapport() {
+    try {
+        QGuiApplication::clipboard()->setText(TexteRapport(rapport()));
+    } catch (const std::exception&) {
+        // Nothing is copied; the clipboard keeps what it held.
+    }
+}
+
+void FormTalvan::enregistrerRapportCsv() {
+    const captions::TextesRapport& t = captions::textesRapport(langue());
+    QString dossier = m_dossierRapport;
+    if (dossier.isEmpty()) {
+        dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!QDir(dossier).exists())
+            dossier = QDir::homePath();
+    }
+    const QString chemin = m_dialoguesRapport.fichierEnregistrement(
+        this, u8(t.titreCsv), QDir(dossier).filePath(nomFichier(Combo1) + QStringLiteral(".csv")),
+        u8(t.filtreCsv));
+    if (chemin.isEmpty())
+        return;
+    m_dossierRapport = QFileInfo(chemin).absolutePath();
+    QString erreur;
+    bool ecrit = false;
+    try {
+        ecrit = EcrireFichier(chemin, CsvRapport(rapport()), &erreur);
+    } catch (const std::exception& e) {
+        erreur = QString::fromLocal8Bit(e.what());
+    }
+    if (!ecrit)
+        m_dialoguesRapport.avertir(this, windowTitle(),
+                                   u8(t.echecCsv).arg(QDir::toNativeSeparators(chemin), erreur));
+}
+
+void FormTalvan::imprimerRapport() {
+    const captions::TextesRapport& t = captions::textesRapport(langue());
+    QPrinter imprimante(QPrinter::HighResolution);
+    imprimante.setDocName(nomFichier(Combo1));
+    imprimante.setCreator(windowTitle());
+    if (!m_dialoguesRapport.reglerImpression(this, imprimante, u8(t.titreImpression)))
+        return;
+    bool imprime = false;
+    try {
+        imprime = ImprimerRapport(rapport(), imprimante);
+    } catch (const std::exception&) {
+    }
+    if (!imprime) {
+        const QString cible = imprimante.outputFileName().isEmpty()
+                                  ? imprimante.printerName()
+                                  : QDir::toNativeSeparators(imprimante.outputFileName());
+        m_dialoguesRapport.avertir(this, windowTitle(), u8(t.echecImpression).arg(cible));
+    }
+}

@@ -1,0 +1,431 @@
+#include "mainwindow/rapport.h"
+
+#include "mainwindow/captions.h"
+#include "platform/geometry.h"
+#include "platform/nombrelocal.h"
+#include "solar/calculerror.h"
+#include "solar/textformat.h"
+
+#include <QFileDialog>
+#include <QFontMetricsF>
+#include <QKeySequence>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using captions::TextesRapport;
+
+QString u8(const char* texte) {
+    return QString::fromUtf8(texte);
+}
+
+QLocale localeLangue(int langue) {
+    return langue == 1 ? QLocale(QLocale::French, QLocale::France)
+                       : QLocale(QLocale::Spanish, QLocale::Spain);
+}
+
+// Two decimals with the user's separator ("0,21"); a dash for what cannot be written.
+QString nombre(double x, const QString& separateur) {
+    try {
+        return QString::fromStdString(solar::FormatDiese0(x, separateur.toStdString()));
+    } catch (const solar::CalculError&) {
+        return QStringLiteral("—");
+    }
+}
+
+QString degres(double x, const QString& separateur) {
+    return nombre(x, separateur) + QStringLiteral("°");
+}
+
+bool vide(const LigneRapport& l) {
+    return l.texte.trimmed().isEmpty() && !l.lecture;
+}
+
+bool lectureUtilisable(const LigneRapport& l) {
+    return l.lecture && solar::LectureValide(*l.lecture);
+}
+
+// "48° 52' Nord, 02° 20' Est", the fields as typed.
+QString texteLieu(const Rapport& r) {
+    const auto coord = [](const QString& d, const QString& m, const QString& h) {
+        return d + QStringLiteral("° ") + m + QStringLiteral("' ") + h;
+    };
+    return coord(r.degLat, r.minLat, r.nordSud) + QStringLiteral(", ") +
+           coord(r.degLon, r.minLon, r.estOuest);
+}
+
+// The date lists' date in words when it is one, otherwise their texts as they stand.
+QString texteDate(const Rapport& r, const TextesRapport& t) {
+    bool okJ = false, okM = false, okA = false;
+    const QDate date(r.annee.trimmed().toInt(&okA), r.mois.trimmed().toInt(&okM),
+                     r.jour.trimmed().toInt(&okJ));
+    if (okJ && okM && okA && date.isValid())
+        return localeLangue(r.langue).toString(date, u8(t.formatDate));
+    return r.jour + QLatin1Char('/') + r.mois + QLatin1Char('/') + r.annee;
+}
+
+QString texteEtabli(const Rapport& r, const TextesRapport& t) {
+    return u8(t.etabli).arg(localeLangue(r.langue).toString(r.etabli, u8(t.formatEtabli)));
+}
+
+// "5 déc. 2026 10:12:00 (UTC+01:00)".
+QString texteInstant(const solar::Lecture& l, const Rapport& r, const TextesRapport& t) {
+    const solar::InstantLocal i = solar::InstantLocalLecture(l);
+    const QString jour =
+        localeLangue(r.langue).toString(QDate(i.annee, i.mois, i.jour), u8(t.formatInstant));
+    const QString heure = QTime(i.heure, i.minute, i.seconde).toString(QStringLiteral("HH:mm:ss"));
+    return jour + QLatin1Char(' ') + heure + QStringLiteral(" (UTC") +
+           QString::fromStdString(solar::TexteDecalage(i.decalage)) + QLatin1Char(')');
+}
+
+// "Sur 2 mesures cochées : écart type 0,35°, ...", or nothing below two values.
+QString texteDispersion(const Rapport& r, const TextesRapport& t) {
+    if (!r.statistiques || !r.statistiques->dispersion)
+        return {};
+    const solar::Dispersion& d = *r.statistiques->dispersion;
+    return u8(t.dispersion)
+        .arg(r.statistiques->nombre)
+        .arg(nombre(d.ecartType, r.separateur), nombre(d.erreurType, r.separateur),
+             nombre(d.etendue, r.separateur));
+}
+
+// French puts a blank before a colon, Spanish does not.
+QString deuxPoints(int langue) {
+    return langue == 1 ? QStringLiteral(" : ") : QStringLiteral(": ");
+}
+
+QString texteMoyenne(const Rapport& r, const TextesRapport& t) {
+    return u8(t.moyenne) + deuxPoints(r.langue) +
+           (r.moyenne.isEmpty() ? u8(t.aucuneMoyenne) : r.moyenne + QStringLiteral("°"));
+}
+
+} // namespace
+
+std::optional<solar::Statistiques> StatistiquesLignes(const std::array<LigneRapport, 5>& lignes) {
+    std::vector<double> valeurs;
+    for (const LigneRapport& l : lignes)
+        if (l.cochee)
+            if (const auto v = platform::nombreLocal(l.texte))
+                valeurs.push_back(*v);
+    return solar::StatistiquesCercle(valeurs);
+}
+
+QString TexteRapport(const Rapport& r) {
+    const TextesRapport& t = captions::textesRapport(r.langue);
+    const QString dp = deuxPoints(r.langue);
+    QStringList l;
+    l << u8(t.titre) << texteEtabli(r, t) << u8(t.lieu) + dp + texteLieu(r)
+      << u8(t.dateMesures) + dp + texteDate(r, t) << QString() << u8(t.mesures) + dp.chopped(1);
+    bool aucune = true;
+    for (int i = 0; i < 5; ++i) {
+        const LigneRapport& ligne = r.lignes[i];
+        if (vide(ligne))
+            continue;
+        aucune = false;
+        QString s = QStringLiteral("%1. %2 — %3 — ")
+                        .arg(i + 1)
+                        .arg(ligne.texte, u8(ligne.cochee ? t.cochee : t.nonCochee));
+        if (lectureUtilisable(ligne)) {
+            const solar::Lecture& x = *ligne.lecture;
+            s += texteInstant(x, r, t) + QStringLiteral(" · ") + u8(t.angle) + QLatin1Char(' ') +
+                 degres(x.angle, r.separateur) + QStringLiteral(" · ") + u8(t.azimut) +
+                 QLatin1Char(' ') + degres(x.azimut, r.separateur) + QStringLiteral(" · ") +
+                 u8(t.hauteur) + QLatin1Char(' ') + degres(x.hauteur, r.separateur);
+        } else {
+            s += u8(t.sansInstant);
+        }
+        l << s;
+    }
+    if (aucune)
+        l << u8(t.aucuneMesure);
+    l << QString() << texteMoyenne(r, t);
+    if (const QString d = texteDispersion(r, t); !d.isEmpty())
+        l << d;
+    return l.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+QByteArray CsvRapport(const Rapport& r) {
+    std::string csv = solar::EnteteCsv();
+    csv += solar::FinLigneCsv;
+    for (const LigneRapport& l : r.lignes) {
+        if (vide(l))
+            continue;
+        csv += solar::LigneCsv(l.texte.toStdString(), l.cochee, l.lecture,
+                               platform::nombreLocal(l.texte));
+        csv += solar::FinLigneCsv;
+    }
+    return QByteArray::fromStdString(csv);
+}
+
+namespace {
+
+QFont police(double points, bool gras = false, bool italique = false) {
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(points);
+    f.setBold(gras);
+    f.setItalic(italique);
+    return f;
+}
+
+// Writes a paragraph from the top of `y` across `largeur`, wrapping words; moves y below it.
+void paragraphe(QPainter& p, double gauche, double& y, double largeur, const QString& texte,
+                const QFont& f, const QColor& couleur = Qt::black) {
+    p.setFont(f);
+    p.setPen(couleur);
+    QRectF occupe;
+    p.drawText(QRectF(gauche, y, largeur, 1e6), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
+               texte, &occupe);
+    y += occupe.height();
+}
+
+// The window's azimuth view, its display list scaled into the square `carre`. Pens keep
+// their widths of one and two pixels as 0.35 and 0.7 mm; letters keep their size
+// relative to the picture.
+void rejouerDiagramme(QPainter& p, const QRectF& carre, const Rapport& r, double mm) {
+    const double w = r.tailleDiagramme.width();
+    const double h = r.tailleDiagramme.height();
+    const double s = std::min(carre.width() / w, carre.height() / h);
+    const QTransform versPage =
+        QTransform::fromTranslate(carre.center().x() - w * s / 2, carre.center().y() - h * s / 2)
+            .scale(s, s);
+    QFont lettres = r.policeDiagramme;
+    lettres.setPixelSize(
+        std::max(1, static_cast<int>(std::lround(r.pixelsPolice * platform::twipsParPixel * s))));
+    const double ascendante = QFontMetricsF(lettres, p.device()).ascent();
+
+    p.save();
+    p.setClipRect(carre);
+    p.setBrush(Qt::NoBrush);
+    p.setFont(lettres);
+    QPen pinceau;
+    for (const Primitive& x : r.diagramme) {
+        if (x.genre == Primitive::Genre::Texte) {
+            p.setPen(Qt::black);
+            p.drawText(versPage.map(x.p1) + QPointF(0, ascendante), x.texte);
+            continue;
+        }
+        pinceau.setColor(x.couleur);
+        pinceau.setWidthF(x.largeur * 0.35 * mm);
+        pinceau.setStyle(styleQt(x.style, x.largeur));
+        pinceau.setCapStyle(x.largeur > 1 ? Qt::RoundCap : Qt::FlatCap);
+        p.setPen(pinceau);
+        const QPointF centre = versPage.map(x.p1);
+        const double rayon = x.rayon * s;
+        switch (x.genre) {
+        case Primitive::Genre::Ligne:
+            p.drawLine(centre, versPage.map(x.p2));
+            break;
+        case Primitive::Genre::Cercle:
+            p.drawEllipse(centre, rayon, rayon);
+            break;
+        case Primitive::Genre::Arc: {
+            // QPainter counts 1/16 degree, counter-clockwise on the page, as the start angle is.
+            constexpr double seiziemesParRadian = 16.0 * 180.0 / 3.14159265358979323846;
+            const int debut = static_cast<int>(std::lround(x.debut * seiziemesParRadian));
+            p.drawArc(QRectF(centre.x() - rayon, centre.y() - rayon, 2 * rayon, 2 * rayon), debut,
+                      360 * 16 - debut);
+            break;
+        }
+        case Primitive::Genre::Texte:
+            break;
+        }
+    }
+    p.restore();
+}
+
+} // namespace
+
+void DessinerRapport(QPainter& p, const QRectF& zone, double dpi, const Rapport& r) {
+    const TextesRapport& t = captions::textesRapport(r.langue);
+    const QString dp = deuxPoints(r.langue);
+    const double mm = dpi / 25.4;
+    const QColor gris(96, 96, 96);
+    const double gauche = zone.left();
+    const double largeur = zone.width();
+    double y = zone.top();
+
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+
+    paragraphe(p, gauche, y, largeur, u8(t.titre), police(16, true));
+    y += 1 * mm;
+    paragraphe(p, gauche, y, largeur, texteEtabli(r, t), police(9), gris);
+    y += 5 * mm;
+    paragraphe(p, gauche, y, largeur, u8(t.lieu) + dp + texteLieu(r), police(11));
+    y += 1 * mm;
+    paragraphe(p, gauche, y, largeur, u8(t.dateMesures) + dp + texteDate(r, t), police(11));
+    y += 6 * mm;
+    paragraphe(p, gauche, y, largeur, u8(t.mesures), police(11, true));
+    y += 2 * mm;
+
+    // The table: number, declination, tick, instant, angle, sun's azimuth, altitude.
+    const double parts[7] = {0.05, 0.13, 0.12, 0.38, 0.10, 0.11, 0.11};
+    double bords[8] = {gauche};
+    for (int c = 0; c < 7; ++c)
+        bords[c + 1] = bords[c] + parts[c] * largeur;
+    // Cells from `grises` on are in grey italics (a line that kept no reading).
+    const auto rangee = [&](const QStringList& cellules, const QFont& f, int grises = 7) {
+        QFont f2 = f;
+        f2.setItalic(true);
+        const QFontMetricsF m(f, p.device());
+        const double hauteur = m.height() * 1.5;
+        const double marge = 1.2 * mm;
+        for (int c = 0; c < cellules.size(); ++c) {
+            // The last cell of a short row runs to the table's right edge.
+            const double droite = c == cellules.size() - 1 ? bords[7] : bords[c + 1];
+            const QRectF cadre(bords[c] + marge, y, droite - bords[c] - 2 * marge, hauteur);
+            const bool chiffres = c == 1 || (c >= 4 && cellules.size() == 7);
+            p.setFont(c < grises ? f : f2);
+            p.setPen(c < grises ? QColor(Qt::black) : gris);
+            p.drawText(cadre, Qt::AlignVCenter | (chiffres ? Qt::AlignRight : Qt::AlignLeft),
+                       QFontMetricsF(p.font(), p.device())
+                           .elidedText(cellules[c], Qt::ElideRight, cadre.width()));
+        }
+        y += hauteur;
+    };
+    const auto filet = [&](double epaisseur) {
+        p.setPen(QPen(gris, epaisseur * mm));
+        p.drawLine(QPointF(bords[0], y), QPointF(bords[7], y));
+    };
+    rangee({u8(t.colNumero), u8(t.colDeclinaison), u8(t.colCochee), u8(t.colInstant),
+            u8(t.colAngle), u8(t.colAzimut), u8(t.colHauteur)},
+           police(9.5, true));
+    filet(0.3);
+    bool aucune = true;
+    for (int i = 0; i < 5; ++i) {
+        const LigneRapport& l = r.lignes[i];
+        if (vide(l))
+            continue;
+        aucune = false;
+        QStringList cellules{QString::number(i + 1), l.texte,
+                             u8(l.cochee ? t.cochee : t.nonCochee)};
+        if (lectureUtilisable(l)) {
+            const solar::Lecture& x = *l.lecture;
+            cellules << texteInstant(x, r, t) << degres(x.angle, r.separateur)
+                     << degres(x.azimut, r.separateur) << degres(x.hauteur, r.separateur);
+            rangee(cellules, police(9.5));
+        } else {
+            rangee(cellules << u8(t.sansInstant), police(9.5), 3);
+        }
+        filet(0.1);
+    }
+    if (aucune) {
+        y += 2 * mm;
+        paragraphe(p, gauche, y, largeur, u8(t.aucuneMesure), police(10, false, true), gris);
+    }
+
+    y += 6 * mm;
+    paragraphe(p, gauche, y, largeur, texteMoyenne(r, t), police(12, true));
+    if (const QString d = texteDispersion(r, t); !d.isEmpty()) {
+        y += 1 * mm;
+        paragraphe(p, gauche, y, largeur, d, police(10));
+    }
+    y += 8 * mm;
+
+    // The azimuth view, as large as the rest of the page leaves room for, up to 90 mm.
+    const QFont pied = police(8);
+    const double hauteurPied = QFontMetricsF(pied, p.device()).height() * 2;
+    const double hauteurLegende = QFontMetricsF(police(9), p.device()).height() * 3;
+    const double cote =
+        std::min({90 * mm, largeur, zone.bottom() - hauteurPied - hauteurLegende - 3 * mm - y});
+    const bool dessine =
+        !r.diagramme.isEmpty() && r.tailleDiagramme.width() > 0 && r.tailleDiagramme.height() > 0;
+    if (!dessine) {
+        paragraphe(p, gauche, y, largeur, u8(t.sansDiagramme), police(10, false, true), gris);
+    } else if (cote >= 30 * mm) { // else a page too small for it: the numbers above stand
+        const QRectF carre(gauche + (largeur - cote) / 2, y, cote, cote);
+        p.setPen(QPen(gris, 0.2 * mm));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(carre);
+        rejouerDiagramme(p, carre, r, mm);
+        y += cote + 2 * mm;
+        p.setFont(police(9));
+        p.setPen(gris);
+        p.drawText(QRectF(gauche, y, largeur, hauteurLegende),
+                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                   u8(t.legendeDiagramme).arg(r.heureDiagramme));
+    }
+
+    p.setFont(pied);
+    p.setPen(gris);
+    p.drawText(QRectF(gauche, zone.bottom() - hauteurPied, largeur, hauteurPied),
+               Qt::AlignRight | Qt::AlignBottom, r.programme);
+    p.restore();
+}
+
+bool ImprimerRapport(const Rapport& r, QPagedPaintDevice& appareil) {
+    QPainter p;
+    if (!p.begin(&appareil))
+        return false;
+    const double dpi = appareil.logicalDpiY();
+    const double mm = dpi / 25.4;
+    // At least 15 mm of white paper around the report, whatever margins the device keeps.
+    const QMarginsF marges = appareil.pageLayout().margins(QPageLayout::Millimeter);
+    const auto complement = [mm](double marge) { return std::max(0.0, 15 - marge) * mm; };
+    const QRectF zone = QRectF(0, 0, appareil.width(), appareil.height())
+                            .adjusted(complement(marges.left()), complement(marges.top()),
+                                      -complement(marges.right()), -complement(marges.bottom()));
+    DessinerRapport(p, zone, dpi, r);
+    return p.end();
+}
+
+bool EcrireFichier(const QString& chemin, const QByteArray& contenu, QString* erreur) {
+    QSaveFile fichier(chemin);
+    const auto echec = [&] {
+        if (erreur)
+            *erreur = fichier.errorString();
+        return false;
+    };
+    if (!fichier.open(QIODevice::WriteOnly))
+        return echec();
+    if (fichier.write(contenu) != contenu.size()) {
+        const bool r = echec();
+        fichier.cancelWriting();
+        return r;
+    }
+    if (!fichier.commit())
+        return echec();
+    return true;
+}
+
+QString AideRaccourcisRapport(int langue) {
+    const auto touches = [](QKeySequence::StandardKey k) {
+        return QKeySequence(k).toString(QKeySequence::NativeText);
+    };
+    return u8(captions::textesRapport(langue).aideRaccourcis)
+        .arg(touches(QKeySequence::Copy), touches(QKeySequence::Save),
+             touches(QKeySequence::Print));
+}
+
+DialoguesRapport DialoguesRapport::standard() {
+    DialoguesRapport d;
+    // The name is kept as the user typed it: a suffix added after the dialog could replace
+    // a file that the dialog never asked about.
+    d.fichierEnregistrement = [](QWidget* parent, const QString& titre, const QString& proposition,
+                                 const QString& filtre) {
+        return QFileDialog::getSaveFileName(parent, titre, proposition, filtre);
+    };
+    d.reglerImpression = [](QWidget* parent, QPrinter& imprimante, const QString& titre) {
+        QPrintDialog dialogue(&imprimante, parent);
+        dialogue.setWindowTitle(titre);
+        dialogue.setOption(QAbstractPrintDialog::PrintSelection, false);
+        dialogue.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        return dialogue.exec() == QDialog::Accepted;
+    };
+    d.avertir = [](QWidget* parent, const QString& titre, const QString& texte) {
+        QMessageBox avis(QMessageBox::Warning, titre, texte, QMessageBox::Ok, parent);
+        avis.setObjectName(QStringLiteral("EchecRapport"));
+        avis.exec();
+    };
+    return d;
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "mainwindow/canvas.h"
+#include "solar/statistiques.h"
+
+#include <QDateTime>
+#include <QFont>
+#include <QSizeF>
+#include <QString>
+#include <QVector>
+#include <array>
+#include <functional>
+#include <optional>
+
+class QPagedPaintDevice;
+class QPainter;
+class QPrinter;
+class QWidget;
+
+// The report of the list of readings, to keep and to hand on: copied as text, saved as CSV,
+// printed. Built from the main window's state at the moment it is asked for.
+
+// One line of the list as the window shows it, and the reading it keeps when it has one.
+struct LigneRapport {
+    QString texte; // as shown, in the user's regional format
+    bool cochee = false;
+    std::optional<solar::Lecture> lecture;
+};
+
+struct Rapport {
+    int langue = 1;     // the window's language: 1 French, 2 Spanish
+    QString separateur; // the user's decimal separator
+    QString programme;  // "Orsaline 3.0"
+    QDateTime etabli;   // local date and time the report was made
+    // The place as typed: degrees and minutes, and the hemispheres' captions.
+    QString degLat, minLat, nordSud;
+    QString degLon, minLon, estOuest;
+    QString jour, mois, annee; // the date lists' texts
+    std::array<LigneRapport, 5> lignes;
+    QString moyenne; // the result field's text; empty with no ticked line
+    // Of the ticked lines that hold a number; a spread only from two of them on.
+    std::optional<solar::Statistiques> statistiques;
+    // The azimuth view as drawn on the window: its display list in twips, its size in
+    // twips, its font and that font's height in screen pixels, and the local time shown.
+    QVector<Primitive> diagramme;
+    QSizeF tailleDiagramme;
+    QFont policeDiagramme;
+    double pixelsPolice = 11;
+    QString heureDiagramme;
+};
+
+// The statistics of the ticked lines whose text is a number in the user's regional format.
+std::optional<solar::Statistiques> StatistiquesLignes(const std::array<LigneRapport, 5>& lignes);
+
+// Plain text for the clipboard, in the report's language; lines end with "\n". Empty lines
+// of the list are left out.
+QString TexteRapport(const Rapport& r);
+
+// The CSV file's contents, UTF-8: the header, then one row per line of the list that is not
+// empty (an empty line holds nothing a spreadsheet could use), each row ended by CRLF. The
+// declination column is the line's number, written with a full stop.
+QByteArray CsvRapport(const Rapport& r);
+
+// Draws the report on one page whose printable area is `zone`, in the painter's device
+// units, at `dpi` device units per inch.
+void DessinerRapport(QPainter& p, const QRectF& zone, double dpi, const Rapport& r);
+
+// Prints the report on a printer or a PDF writer: one page. False when the device cannot
+// be painted on (a file that cannot be written, a printer that refuses the job).
+bool ImprimerRapport(const Rapport& r, QPagedPaintDevice& appareil);
+
+// Writes a file through a temporary file renamed at the end, so that a failure leaves
+// the file as it was. The system's reason in *erreur on failure.
+bool EcrireFichier(const QString& chemin, const QByteArray& contenu, QString* erreur);
+
+// "Clic droit : ... Ctrl+C ... Ctrl+S ... Ctrl+P ...": the tooltip that names the report's
+// commands, for the lines of the list and the result field.
+QString AideRaccourcisRapport(int langue);
+
+// What the report's commands ask of the user through dialogs; tests put their own in place,
+// so that no modal dialog opens and no printer is reached.
+struct DialoguesRapport {
+    // The file to save to, or an empty text when the user cancels. The standard dialog asks
+    // before replacing an existing file and adds the ".csv" suffix itself.
+    std::function<QString(QWidget* parent, const QString& titre, const QString& proposition,
+                          const QString& filtre)>
+        fichierEnregistrement;
+    // Lets the user choose and set up the printer, or "Print to PDF"; false when cancelled.
+    std::function<bool(QWidget* parent, QPrinter& imprimante, const QString& titre)>
+        reglerImpression;
+    // A warning with one button.
+    std::function<void(QWidget* parent, const QString& titre, const QString& texte)> avertir;
+
+    // Qt's file and print dialogs and a message box.
+    static DialoguesRapport standard();
+};

@@ -1,0 +1,275 @@
+#include "fakes.h"
+#include "mainwindow/formtalvan.h"
+
+#include <QPrinter>
+#include <QtTest>
+#include <QtWidgets>
+
+namespace {
+
+// The window at the fake clock's instant (11 February 2008, 13:00 in Paris), in a French
+// user's regional format, with its dialogs replaced: files and printers come from the test.
+struct Banc {
+    FakeServices fakes;
+    std::unique_ptr<FormTalvan> w;
+    QString fichier;     // what the save dialog answers; empty: cancelled
+    QString proposition; // what the window proposed to it
+    QString pdf;         // where "Print to PDF" writes; empty: the print dialog is cancelled
+    QStringList avis;    // warnings shown
+
+    explicit Banc(const char* langue = "F") {
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        fakes.settings.valeurs.insert("Start/Langue", langue);
+        w = std::make_unique<FormTalvan>(fakes.services());
+        DialoguesRapport& d = w->dialoguesRapport();
+        d.fichierEnregistrement = [this](QWidget*, const QString&, const QString& p,
+                                         const QString&) { return (proposition = p, fichier); };
+        d.reglerImpression = [this](QWidget*, QPrinter& imprimante, const QString&) {
+            imprimante.setOutputFormat(QPrinter::PdfFormat);
+            imprimante.setOutputFileName(pdf);
+            return !pdf.isEmpty();
+        };
+        d.avertir = [this](QWidget*, const QString&, const QString& t) { avis << t; };
+        w->Charger();
+        QApplication::setActiveWindow(w.get());
+    }
+    template <typename T = QLineEdit> T* c(const QString& nom) const {
+        return w->findChild<T*>(nom);
+    }
+    // Line i typed by hand, ticked or not.
+    void ligne(int i, const QString& texte, bool cochee) const {
+        auto* dg = c(QStringLiteral("DG_%1").arg(i));
+        dg->clear();
+        QTest::keyClicks(dg, texte);
+        c<QCheckBox>(QStringLiteral("Chec_%1").arg(i))->setChecked(cochee);
+    }
+    void touche(Qt::Key k) const { QTest::keyClick(c("Text12"), k, Qt::ControlModifier); }
+};
+
+// Fields of RFC 4180 rows ended by CRLF.
+QList<QStringList> lireCsv(const QByteArray& octets) {
+    const QString t = QString::fromUtf8(octets);
+    QList<QStringList> rangees{{}};
+    QString champ;
+    bool guillemets = false;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        const QChar ch = t[i];
+        if (guillemets) {
+            if (ch == '"' && i + 1 < t.size() && t[i + 1] == '"')
+                champ += t[++i];
+            else if (ch == '"')
+                guillemets = false;
+            else
+                champ += ch;
+        } else if (ch == '"') {
+            guillemets = true;
+        } else if (ch == ',') {
+            rangees.last() << std::exchange(champ, {});
+        } else if (ch == '\r' && i + 1 < t.size() && t[i + 1] == '\n') {
+            rangees.last() << std::exchange(champ, {});
+            rangees << QStringList{};
+            ++i;
+        } else {
+            champ += ch;
+        }
+    }
+    if (rangees.last().isEmpty() && champ.isEmpty())
+        rangees.removeLast(); // after the last CRLF
+    return rangees;
+}
+
+// A reading of 5 December 2026 at Paris: local time 0.425 day = 10.2 h = 10:12:00, UTC+1.
+solar::Lecture decembre() {
+    solar::Lecture l;
+    l.jour = 5, l.mois = 12, l.annee = 2026;
+    l.heureLocale = 0.425, l.decalage = 3600, l.gmt = 0.425 - 1.0 / 24;
+    l.lat = 48.86666666666667, l.lon = -2.3333333333333335;
+    l.angle = 67.4, l.azimut = 145.137, l.hauteur = 11.3575;
+    return l;
+}
+
+} // namespace
+
+class TestRapport : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    // Ticked 10,00 and 10,50: mean 10,25; deviation sqrt(2 * 0.25^2 / 1) = 0.3536, standard
+    // error 0.3536 / sqrt(2) = 0.25, range 0.50. Line 4 stays empty and is left out.
+    void presse_papiers_data() {
+        QTest::addColumn<QString>("langue");
+        QTest::addColumn<QString>("attendu");
+        QTest::addColumn<QString>("lecture");
+        QTest::newRow("fr") << "F"
+                            << "Orsaline — déclinaison du mur\n"
+                               "Rapport établi le 11 février 2008 à 13:00\n"
+                               "Lieu : 48° 52' Nord, 02° 20' Est\n"
+                               "Date des mesures : 11 février 2008\n\n"
+                               "Mesures (déclinaison du mur en degrés, comptée depuis le sud, "
+                               "positive vers l'ouest) :\n"
+                               "1. 10,00 — cochée — instant non conservé\n"
+                               "2. 10,50 — cochée — instant non conservé\n"
+                               "3. mur ? — non cochée — instant non conservé\n"
+                               "5. -3,00 — non cochée — instant non conservé\n\n"
+                               "Moyenne des mesures cochées : 10,25°\n"
+                               "Sur 2 mesures cochées : écart type 0,35°, erreur type de la "
+                               "moyenne 0,25°, étendue 0,50°\n"
+                            << "1. 10,00 — cochée — 5 déc. 2026 10:12:00 (UTC+01:00) · angle "
+                               "67,40° · azimut du soleil 145,14° · hauteur 11,36°";
+        QTest::newRow("es") << "E"
+                            << "Orsalina — declinación de la pared\n"
+                               "Informe realizado el 11 de febrero de 2008, 13:00\n"
+                               "Lugar: 48° 52' Norte, 02° 20' Este\n"
+                               "Fecha de las medidas: 11 de febrero de 2008\n\n"
+                               "Medidas (declinación de la pared en grados, contada desde el "
+                               "sur, positiva hacia el oeste):\n"
+                               "1. 10,00 — marcada — instante no guardado\n"
+                               "2. 10,50 — marcada — instante no guardado\n"
+                               "3. mur ? — no marcada — instante no guardado\n"
+                               "5. -3,00 — no marcada — instante no guardado\n\n"
+                               "Media de las medidas marcadas: 10,25°\n"
+                               "Con 2 medidas marcadas: desviación típica 0,35°, error típico "
+                               "de la media 0,25°, rango 0,50°\n"
+                            << "1. 10,00 — marcada — 5 dic 2026 10:12:00 (UTC+01:00) · ángulo "
+                               "67,40° · azimut del sol 145,14° · altura 11,36°";
+    }
+    void presse_papiers() {
+        QFETCH(QString, langue);
+        QFETCH(QString, attendu);
+        QFETCH(QString, lecture);
+        Banc b(qPrintable(langue));
+        b.ligne(0, "10,00", true);
+        b.ligne(1, "10,50", true);
+        b.ligne(2, "mur ?", false);
+        b.ligne(4, "-3,00", false);
+        // With a selection the text box copies it; without, the window copies the report.
+        QLineEdit* angle = b.c("Text12");
+        QTest::keyClicks(angle, "45");
+        angle->selectAll();
+        b.touche(Qt::Key_C);
+        QCOMPARE(QGuiApplication::clipboard()->text(), "45");
+        angle->deselect();
+        b.touche(Qt::Key_C);
+        QCOMPARE(QGuiApplication::clipboard()->text(), attendu);
+        // A line that kept its reading shows it.
+        Rapport r = b.w->rapport();
+        r.lignes[0].lecture = decembre();
+        QVERIFY2(TexteRapport(r).contains(lecture + '\n'), qPrintable(TexteRapport(r)));
+    }
+
+    // Saved through the window and parsed back: the header, one row per line that is not
+    // empty, the tick, the text as shown (decimal comma), the declination with a full stop.
+    void csv() {
+        QTemporaryDir dossier;
+        Banc b;
+        b.ligne(0, "12,10", true);
+        b.ligne(1, "-0,50", true);
+        b.ligne(3, "a \"b\"", false);
+        b.fichier = dossier.filePath("mesures.csv");
+        b.touche(Qt::Key_S);
+        QCOMPARE(QFileInfo(b.proposition).fileName(), "orsaline-2008-02-11.csv");
+        QFile f(b.fichier);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray octets = f.readAll();
+        QVERIFY(octets.endsWith("\r\n") && !octets.contains("\r\n\r\n"));
+        const QList<QStringList> attendu{
+            {"texte", "cochée", "instant", "décalage", "angle", "azimut", "hauteur", "déclinaison"},
+            {"12,10", "1", "", "", "", "", "", "12.10"},
+            {"-0,50", "1", "", "", "", "", "", "-0.50"},
+            {"a \"b\"", "0", "", "", "", "", "", ""}};
+        QCOMPARE(lireCsv(octets), attendu);
+        QVERIFY(b.avis.isEmpty());
+
+        // Cancelled: nothing written, no word. A folder that does not exist: a message that
+        // names the file, and no file.
+        b.fichier.clear();
+        b.touche(Qt::Key_S);
+        QVERIFY(b.avis.isEmpty());
+        b.fichier = dossier.filePath("absent/mesures.csv");
+        b.touche(Qt::Key_S);
+        QCOMPARE(b.avis.size(), 1);
+        QVERIFY(b.avis[0].contains(b.fichier) && b.avis[0].startsWith("Le rapport n'a pas pu"));
+        QVERIFY(!QFile::exists(b.fichier));
+    }
+
+    // "Print to PDF": one page, and the page holds text and the azimuth view with the wall.
+    void pdf() {
+        QTemporaryDir dossier;
+        Banc b;
+        b.ligne(0, "-12,40", true);
+        b.pdf = dossier.filePath("rapport.pdf");
+        b.touche(Qt::Key_P);
+        QVERIFY(b.avis.isEmpty());
+        QFile f(b.pdf);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray octets = f.readAll();
+        QVERIFY(octets.startsWith("%PDF-") && octets.size() > 10000);
+        QCOMPARE(QString::fromLatin1(octets).count(QRegularExpression("/Type\\s*/Page(?!s)")), 1);
+
+        // The same page on an image: some ink, and the wall's green from the window's view.
+        QImage page(827, 1169, QImage::Format_RGB32); // A4 at 100 dpi
+        page.setDotsPerMeterX(3937), page.setDotsPerMeterY(3937);
+        page.fill(Qt::white);
+        QPainter p(&page);
+        DessinerRapport(p, QRectF(59, 59, 709, 1051), 100, b.w->rapport());
+        p.end();
+        qsizetype encre = 0, vert = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x) {
+                const QRgb c = page.pixel(x, y);
+                encre += c != qRgb(255, 255, 255);
+                vert += qGreen(c) > 100 && qRed(c) < 60 && qBlue(c) < 60;
+            }
+        QVERIFY2(encre > 10000 && vert > 50, qPrintable(QString("%1 %2").arg(encre).arg(vert)));
+
+        // A PDF that cannot be written is said so, naming the file.
+        b.pdf = dossier.filePath("absent/rapport.pdf");
+        b.touche(Qt::Key_P);
+        QCOMPARE(b.avis.size(), 1);
+        QVERIFY(b.avis[0].contains(b.pdf));
+    }
+
+    // The commands on the context menu of the lines and the result field, in the window's
+    // language, with their shortcuts; the tooltips name the shortcuts.
+    void menu_data() {
+        QTest::addColumn<QString>("langue");
+        QTest::addColumn<QStringList>("entrees");
+        QTest::addColumn<QString>("bulle");
+        QTest::newRow("fr") << "F"
+                            << QStringList{"Copier le rapport\tCtrl+C",
+                                           "Enregistrer en CSV…\tCtrl+S", "Imprimer…\tCtrl+P"}
+                            << "Clic droit : menu du rapport. Ctrl+C copie le rapport (ou le texte "
+                               "sélectionné), Ctrl+S l'enregistre en CSV, Ctrl+P l'imprime.";
+        QTest::newRow("es") << "E"
+                            << QStringList{"Copiar el informe\tCtrl+C", "Guardar en CSV…\tCtrl+S",
+                                           "Imprimir…\tCtrl+P"}
+                            << "Clic derecho: menú del informe. Ctrl+C copia el informe (o el "
+                               "texto seleccionado), Ctrl+S lo guarda en CSV, Ctrl+P lo imprime.";
+    }
+    void menu() {
+        QFETCH(QString, langue);
+        QFETCH(QStringList, entrees);
+        QFETCH(QString, bulle);
+        Banc b(qPrintable(langue));
+        for (const char* nom : {"DG_0", "DG_4", "Text15"}) {
+            QCOMPARE(b.c(nom)->toolTip(), bulle);
+            QContextMenuEvent clic(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                   b.c(nom)->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(b.c(nom), &clic);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            QStringList vues;
+            for (QAction* a : menu->actions().first(3))
+                vues << a->text() + '\t' + a->shortcut().toString(QKeySequence::NativeText);
+            QCOMPARE(vues, entrees);
+            QVERIFY(menu->actions()[3]->isSeparator() && menu->actions().size() > 4);
+            menu->close();
+        }
+    }
+};
+
+QTEST_MAIN(TestRapport)
+#include "tst_rapport.moc"
