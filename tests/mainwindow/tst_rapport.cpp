@@ -244,10 +244,12 @@ private slots:
                             << "Clic droit : menu du rapport. Ctrl+C copie le rapport (ou le texte "
                                "sélectionné), Ctrl+S l'enregistre en CSV, Ctrl+P l'imprime.";
         QTest::newRow("es") << "E"
-                            << QStringList{"Copiar el informe\tCtrl+C", "Guardar en CSV…\tCtrl+S",
-                                           "Imprimir…\tCtrl+P"}
-                            << "Clic derecho: menú del informe. Ctrl+C copia el informe (o el "
-                               "texto seleccionado), Ctrl+S lo guarda en CSV, Ctrl+P lo imprime.";
+                            // Qt's Spanish texts name the key "Control".
+                            << QStringList{"Copiar el informe\tControl+C",
+                                           "Guardar en CSV…\tControl+S", "Imprimir…\tControl+P"}
+                            << "Clic derecho: menú del informe. Control+C copia el informe (o el "
+                               "texto seleccionado), Control+S lo guarda en CSV, Control+P lo "
+                               "imprime.";
     }
     void menu() {
         QFETCH(QString, langue);

@@ -94,7 +94,7 @@ class TestReglages : public QObject {
         QStringList boutons;
         for (QAbstractButton* b : m->buttons())
             if (b->isVisible())
-                boutons << b->text();
+                boutons << b->text().remove(u'&'); // Qt may add its own mnemonic
         m_vues << m->objectName() + ':' + boutons.join('/');
         const QString r = m_reponses.isEmpty() ? u"Echap"_s : m_reponses.takeFirst();
         if (r == "Oui" || r == "Non" || r == "Ok")
