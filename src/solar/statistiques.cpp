@@ -253,8 +253,10 @@ std::string TexteDecalage(int secondes) {
     const long long s = std::llabs(static_cast<long long>(secondes));
     std::string t = secondes < 0 ? "-" : "+";
     t += DeuxChiffres(s / 3600) + ":" + DeuxChiffres(s / 60 % 60);
-    if (s % 60 != 0)
-        t += ":" + DeuxChiffres(s % 60);
+    if (s % 60 != 0) {
+        t += ':';
+        t += DeuxChiffres(s % 60);
+    }
     return t;
 }
 
@@ -355,9 +357,14 @@ std::string LigneCsv(std::string_view texte, bool cochee, const std::optional<Le
         std::array<char, 64> angle{};
         const auto r = std::to_chars(angle.data(), angle.data() + angle.size(), lecture->angle,
                                      std::chars_format::fixed);
-        t += "," + TexteInstantIso(*lecture) + "," + TexteDecalage(lecture->decalage) + "," +
-             std::string(angle.data(), r.ptr) + "," + FormatDiese0(lecture->azimut, ".") + "," +
-             FormatDiese0(lecture->hauteur, ".");
+        // Appended piece by piece: `"," + std::string` draws a false -Wrestrict from GCC 12.
+        for (const std::string& champ :
+             {TexteInstantIso(*lecture), TexteDecalage(lecture->decalage),
+              std::string(angle.data(), r.ptr), FormatDiese0(lecture->azimut, "."),
+              FormatDiese0(lecture->hauteur, ".")}) {
+            t += ',';
+            t += champ;
+        }
     } else {
         t += ",,,,,";
     }
