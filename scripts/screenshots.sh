@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Redraws the pictures of docs/ from the real windows, without a display:
-# main-fr.png, main-es.png, aide.png, overlay.png, and the report's context menu and
+# main-fr.png, main-es.png, aide.png, overlay.png, a reading's tooltip (lecture-fr.png,
+# lecture-aberrante-fr.png), and the report's context menu and
 # printed page in both languages (rapport-menu-fr.png, rapport-page-fr.png, ...-es.png).
 #   scripts/screenshots.sh            build in $BUILD_DIR (default build) and draw
 # The pictures use a fixed clock and settings held in memory: the user's own settings
