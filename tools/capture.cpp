@@ -190,15 +190,16 @@ QPixmap bulleLigne(FormTalvan& f, int ligne) {
         std::fprintf(stderr, "capture: no tooltip on the list\n");
         std::exit(1);
     }
+    // The tip may reach beyond the window's left edge: the picture takes in both.
     const QPixmap fenetre = f.grab();
     const QPixmap vue = bulle->grab();
     const QPoint coin = bulle->pos() - f.mapToGlobal(QPoint(0, 0));
-    QPixmap image(
-        fenetre.size().expandedTo(QSize(coin.x() + vue.width(), coin.y() + vue.height())));
+    const QRect tout = QRect(QPoint(0, 0), fenetre.size()).united(QRect(coin, vue.size()));
+    QPixmap image(tout.size());
     image.fill(Qt::white);
     QPainter p(&image);
-    p.drawPixmap(0, 0, fenetre);
-    p.drawPixmap(coin, vue);
+    p.drawPixmap(-tout.topLeft(), fenetre);
+    p.drawPixmap(coin - tout.topLeft(), vue);
     p.end();
     QToolTip::hideText();
     QApplication::processEvents();
