@@ -1,6 +1,7 @@
 // Draws the pictures of docs/ from the real windows, without a display:
 //   capture <folder>
-// writes main-fr.png, main-es.png, aide.png, overlay.png, rapport-menu-fr.png,
+// writes main-fr.png, main-es.png, aide.png, lecture-fr.png, lecture-aberrante-fr.png,
+// overlay.png, rapport-menu-fr.png,
 // rapport-menu-es.png, rapport-page-fr.png and rapport-page-es.png into <folder>.
 // The clock is fixed (21 June 2026, 10:30 UT, Paris time zone) and the settings live in
 // memory, so the pictures are the same on every machine and the user's own settings are
@@ -29,6 +30,7 @@
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QToolTip>
 #include <cmath>
 #include <cstdio>
 
@@ -174,6 +176,36 @@ QPixmap menuRapport(FormTalvan& f, int ligne) {
     return image;
 }
 
+// The window with the tooltip of list line `ligne` shown under the pointer.
+QPixmap bulleLigne(FormTalvan& f, int ligne) {
+    auto* champ = controle<QLineEdit>(&f, qPrintable(QStringLiteral("DG_%1").arg(ligne)));
+    const QPoint ici(champ->width() / 3, champ->height() / 2);
+    QToolTip::showText(champ->mapToGlobal(ici), champ->toolTip(), champ);
+    QApplication::processEvents();
+    QWidget* bulle = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->inherits("QTipLabel") && w->isVisible())
+            bulle = w;
+    if (!bulle) {
+        std::fprintf(stderr, "capture: no tooltip on the list\n");
+        std::exit(1);
+    }
+    // The tip may reach beyond the window's left edge: the picture takes in both.
+    const QPixmap fenetre = f.grab();
+    const QPixmap vue = bulle->grab();
+    const QPoint coin = bulle->pos() - f.mapToGlobal(QPoint(0, 0));
+    const QRect tout = QRect(QPoint(0, 0), fenetre.size()).united(QRect(coin, vue.size()));
+    QPixmap image(tout.size());
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.drawPixmap(-tout.topLeft(), fenetre);
+    p.drawPixmap(coin - tout.topLeft(), vue);
+    p.end();
+    QToolTip::hideText();
+    QApplication::processEvents();
+    return image;
+}
+
 // The printed report's page, drawn as on paper (A4, 15 mm margins) at 100 dpi.
 QPixmap pageRapport(const FormTalvan& f) {
     constexpr double dpi = 100;
@@ -231,6 +263,12 @@ int main(int argc, char* argv[]) {
     cliquer(&f, "Command7");
     enregistrer(f.grab(), dossier, QStringLiteral("aide.png"));
     cliquer(&f, "Command7");
+
+    // A kept reading's tooltip; then the doubtful one ticked: it disagrees with the others.
+    enregistrer(bulleLigne(f, 0), dossier, QStringLiteral("lecture-fr.png"));
+    cliquer(&f, "Chec_2");
+    enregistrer(bulleLigne(f, 2), dossier, QStringLiteral("lecture-aberrante-fr.png"));
+    cliquer(&f, "Chec_2");
 
     cliquer(&f, "Option5_1");
     enregistrer(f.grab(), dossier, QStringLiteral("main-es.png"));

@@ -280,4 +280,29 @@ const TextesRapport& textesRapport(int langue) {
     return langue == 1 ? RapportFr : RapportEs;
 }
 
+namespace {
+
+constexpr TextesLecture LectureFr{
+    "%1 · angle %2° · soleil : azimut %3°, hauteur %4° · 1 min d'horloge = %5°",
+    "Mesure fragile : une minute d'erreur sur l'heure déplace la déclinaison de plus de %1°.",
+    "Mesure à l'écart : à %1° de la moyenne des autres mesures cochées (%2°), au-delà de la "
+    "tolérance de %3°.",
+    "L'heure était sans doute fausse d'une heure (heure d'été) : avec %1 h, la déclinaison "
+    "serait %2°.",
+};
+constexpr TextesLecture LectureEs{
+    "%1 · ángulo %2° · sol: azimut %3°, altura %4° · 1 min de reloj = %5°",
+    "Medida frágil: un minuto de error en la hora mueve la declinación más de %1°.",
+    "Medida apartada: a %1° de la media de las demás medidas marcadas (%2°), más allá de la "
+    "tolerancia de %3°.",
+    "La hora probablemente estaba desfasada una hora (horario de verano): con %1 h, la "
+    "declinación sería %2°.",
+};
+
+} // namespace
+
+const TextesLecture& textesLecture(int langue) {
+    return langue == 1 ? LectureFr : LectureEs;
+}
+
 } // namespace captions

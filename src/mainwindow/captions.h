@@ -122,4 +122,19 @@ struct TextesRapport {
 // 1 French, 2 Spanish.
 const TextesRapport& textesRapport(int langue);
 
+// The tooltip of a line of the list that keeps its reading, and of a ticked line that
+// disagrees with the others. Numbers are filled in with the user's separator.
+struct TextesLecture {
+    // %1 the instant ("5 déc. 2026 10:12:00 (UTC+01:00)"), %2 the angle, %3 the sun's
+    // azimuth, %4 its altitude, %5 degrees of declination per minute of clock error.
+    const char* lecture;
+    const char* fragile; // %1 the threshold, degrees per minute
+    // %1 distance to the mean of the others, %2 that mean, %3 the band allowed.
+    const char* aberrante;
+    // %1 "+1" or "−1" hours, %2 the declination the reading would then give.
+    const char* glissement;
+};
+// 1 French, 2 Spanish.
+const TextesLecture& textesLecture(int langue);
+
 } // namespace captions

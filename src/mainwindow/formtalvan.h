@@ -57,6 +57,20 @@ struct EtatFormTalvan {
                                      // quit question, seconds word, quit title
 };
 
+// The ticked lines of the list compared with each other, computed when a line's text,
+// tick or reading changes (never in the clock's tick).
+struct AnalyseLignes {
+    std::array<QString, 5> textes;
+    std::array<bool, 5> cochees{};
+    std::array<std::optional<solar::Lecture>, 5> lectures;
+    // Of the ticked lines that read as numbers, as the average takes them.
+    std::optional<solar::Statistiques> statistiques;
+    // With three ticked numbers or more: each ticked number compared with the others.
+    std::array<std::optional<solar::Aberration>, 5> aberrations;
+    // A line out of the band whose reading fits with its instant moved by an hour.
+    std::array<std::optional<solar::GlissementHeure>, 5> glissements;
+};
+
 class FormTalvan : public QWidget {
     Q_OBJECT
 
@@ -94,6 +108,9 @@ public:
     std::array<LigneRapport, 5> lignesRapport() const;
     // The reading kept with line i (0 to 4) of the list; nullopt while the lines keep none.
     std::optional<solar::Lecture> lectureDeLigne(int i) const;
+    // The ticked lines compared (formtalvan_liste.cpp), brought up to date when the lines,
+    // ticks or readings changed since the last call; the lines' marks follow it.
+    const AnalyseLignes& analyseLignes();
     void copierRapport();
     void enregistrerRapportCsv();
     void imprimerRapport();
@@ -158,7 +175,9 @@ private:
     void saisieManuelle(QLineEdit* champ); // a time typed into Text10 or Text11
     void indiquerHorloge();
     QString separateur() const;
-    void ajouterMesure(double d);
+    void ajouterMesure(double d, const std::optional<solar::Lecture>& lecture = {});
+    QString texteLectureLigne(int i); // the reading, the outlier check: tooltip of line i
+    void marquerLignes();
     void afficherErreurSaisie();
     void afficherMessage(captions::Message message);
     void traduireMessage(bool francais);
@@ -183,6 +202,11 @@ private:
     std::array<QString, 6> m_placeConnue; // the place as this window showed it when it last
                                           // read or wrote it
     bool m_positionValide = false;        // the last PosSoleil computed the sun's position
+    // The inputs and result of the last PosSoleil as a reading (angle not yet known);
+    // nullopt when its date lists hold no whole calendar date.
+    std::optional<solar::Lecture> m_lecturePosition;
+    std::array<std::optional<solar::Lecture>, 5> m_lectures; // what "Calcul" wrote, by line
+    AnalyseLignes m_analyse;
 
     double m_hauteur = 0;                       // sun altitude of the last PosSoleil, degrees
     std::optional<captions::Message> m_message; // the last message put into Label7

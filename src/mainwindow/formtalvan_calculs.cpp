@@ -15,6 +15,7 @@
 #include <QLocale>
 #include <QRadioButton>
 #include <array>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -113,9 +114,11 @@ void FormTalvan::DecSoleil() {
 
 void FormTalvan::PosSoleil() {
     m_positionValide = false;
+    m_lecturePosition.reset();
     solar::PositionSoleil p{};
+    std::optional<std::array<double, 3>> date;
     try {
-        const auto date = dateDesListes();
+        date = dateDesListes();
         if (!date)
             throw solar::CalculError("PosSoleil: no calendar date in the lists");
         p = solar::PosSoleil((*date)[0], (*date)[1], (*date)[2], m_etat.GMT, m_etat.Lat,
@@ -127,6 +130,18 @@ void FormTalvan::PosSoleil() {
     }
     m_etat.AzP = p.azimut;
     m_hauteur = p.hauteur;
+    if (const auto [j, m, a] = *date; j == std::floor(j) && m == std::floor(m) &&
+                                      a == std::floor(a) && j <= 31 && m <= 12 && a <= 9999) {
+        solar::Lecture l;
+        l.jour = static_cast<int>(j), l.mois = static_cast<int>(m), l.annee = static_cast<int>(a);
+        l.gmt = m_etat.GMT;
+        l.heureLocale = m_etat.Hl;
+        // Whole seconds: the offsets of zones are, and Hl - GMT is one up to rounding.
+        l.decalage = static_cast<int>(std::lround((m_etat.Hl - m_etat.GMT) * 86400));
+        l.lat = m_etat.Lat, l.lon = m_etat.Lon;
+        l.azimut = p.azimut, l.hauteur = p.hauteur;
+        m_lecturePosition = l;
+    }
     const std::string sep = separateur().toStdString();
     DessinerAzimut(*PicAZ, m_etat.AzP, m_etat.Moy);
     DessinerHauteur(*PicHE, p.hauteur);

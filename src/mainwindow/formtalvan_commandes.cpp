@@ -127,6 +127,8 @@ void FormTalvan::relier() {
         });
     for (int i = 0; i < 5; ++i) {
         connect(DG[i], &QLineEdit::textChanged, this, [this, i] { decrireLigne(i); });
+        // A tick changes which lines disagree, however it was set.
+        connect(Chec[i], &QCheckBox::toggled, this, [this] { analyseLignes(); });
         DG[i]->installEventFilter(this); // its colour: kept or not
     }
     // Enter presses a focused button, as Space does.

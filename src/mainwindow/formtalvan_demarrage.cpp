@@ -93,6 +93,7 @@ void FormTalvan::Charger() {
         m_listeConnue = mesures::lireListe(s);
         const mesures::ListeMesures lignes = mesures::rassembler(m_listeConnue);
         for (int i = 0; i < 5; ++i) {
+            m_lectures[i] = lignes[i].lecture;
             DG[i]->setText(lignes[i].texte);
             Chec[i]->setToolTip(QString::fromUtf8(captions::InfoBulleChec));
             if (lignes[i].vide())
@@ -230,8 +231,10 @@ void FormTalvan::FinDeSession() {
 
 mesures::ListeMesures FormTalvan::listeAffichee() const {
     mesures::ListeMesures liste;
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 5; ++i) {
         liste[i].texte = DG[i]->text();
+        liste[i].lecture = lectureDeLigne(i);
+    }
     return liste;
 }
 

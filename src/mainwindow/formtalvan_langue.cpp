@@ -132,15 +132,21 @@ void FormTalvan::nommerPourLecteurs(bool francais) {
         decrireLigne(i);
 }
 
-// A line holding a reading says whether it is kept, as its green colour shows.
+// A line holding a reading says whether it is kept, as its green colour shows, then what
+// its tooltip says: the reading kept with it and whether it disagrees with the others.
 void FormTalvan::decrireLigne(int i) {
     QString description;
+    const QString lecture = texteLectureLigne(i);
     if (!DG[i]->text().isEmpty()) {
         const bool gardee = DG[i]->palette().color(QPalette::Text) == VertGarde;
         const captions::Paire& p = gardee ? captions::LigneGardee : captions::LigneCandidate;
         description = QString::fromUtf8(langue() == 1 ? p.fr : p.es);
+        if (!lecture.isEmpty())
+            description += QLatin1Char('\n') + lecture;
     }
     decrire(DG[i], description);
+    if (DG[i]->toolTip() != lecture)
+        DG[i]->setToolTip(lecture);
 }
 
 void FormTalvan::Command6_Click() {

@@ -6,14 +6,27 @@
 #include "platform/nombrelocal.h"
 #include "solar/calculerror.h"
 #include "solar/observation.h"
+#include "solar/statistiques.h"
 #include "solar/textformat.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QDate>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
+#include <QTime>
 #include <cmath>
+#include <utility>
 #include <vector>
+
+namespace {
+
+// Not green (kept) nor black (candidate): the text keeps those colours.
+const QColor FondAberrant(255, 204, 153);
+
+} // namespace
 
 void FormTalvan::afficherErreurSaisie() {
     afficherMessage(captions::Message::SaisieIncorrecte);
@@ -41,6 +54,7 @@ void FormTalvan::Command1_Click() {
     // azimuth left from an earlier instant would make a wrong number that looks right.
     const bool positionValide = m_positionValide;
     const double hauteur = m_hauteur;
+    const std::optional<solar::Lecture> position = m_lecturePosition;
     bool dateValide = true;
     try {
         DecSoleil();
@@ -59,15 +73,21 @@ void FormTalvan::Command1_Click() {
         afficherMessage(captions::Message::SoleilSousHorizon);
     } else {
         m_etat.k = 90 - *angle;
+        // The line keeps what went into its declination, when all of it can be kept.
+        std::optional<solar::Lecture> lecture = position;
+        if (lecture)
+            lecture->angle = *angle;
+        if (lecture && !solar::LectureValide(*lecture))
+            lecture.reset();
         try {
-            ajouterMesure(solar::DeclinaisonMur(m_etat.AzP, m_etat.k));
+            ajouterMesure(solar::DeclinaisonMur(m_etat.AzP, m_etat.k), lecture);
         } catch (const solar::CalculError&) {
             afficherErreurSaisie();
         }
     }
 }
 
-void FormTalvan::ajouterMesure(double d) {
+void FormTalvan::ajouterMesure(double d, const std::optional<solar::Lecture>& lecture) {
     if (m_etat.Mem < 0)
         m_etat.Mem = 0;
     if (m_etat.Mem >= 5)
@@ -77,6 +97,7 @@ void FormTalvan::ajouterMesure(double d) {
     // A reading written: what earlier presses said no longer holds; MajMoyenne below says
     // again what still does.
     Label7->clear();
+    m_lectures[m_etat.Mem] = lecture;
     DG[m_etat.Mem]->setText(texte);
     MajMoyenne();
 }
@@ -158,6 +179,7 @@ void FormTalvan::Command3_Click() {
     if (!(m_etat.Mem < 5 && !DG[m_etat.Mem]->text().isEmpty()))
         --m_etat.Mem;
     const int i = m_etat.Mem;
+    m_lectures[i].reset();
     DG[i]->clear();
     colorerTexte(DG[i], Qt::black);
     Chec[i]->setChecked(false);
@@ -176,6 +198,7 @@ void FormTalvan::Command5_Click() {
             return;
     }
     for (int i = 0; i < 5; ++i) {
+        m_lectures[i].reset();
         DG[i]->clear();
         colorerTexte(DG[i], Qt::black);
         Chec[i]->setChecked(false);
@@ -189,4 +212,93 @@ void FormTalvan::Command5_Click() {
     Text15->clear();
     Label7->clear();
     m_etat.Modif = true;
+}
+
+const AnalyseLignes& FormTalvan::analyseLignes() {
+    AnalyseLignes a;
+    for (int i = 0; i < 5; ++i) {
+        a.textes[i] = DG[i]->text();
+        a.cochees[i] = Chec[i]->isChecked();
+        a.lectures[i] = lectureDeLigne(i);
+    }
+    if (a.textes == m_analyse.textes && a.cochees == m_analyse.cochees &&
+        a.lectures == m_analyse.lectures)
+        return m_analyse;
+    // The values the average takes, and the line each comes from.
+    std::vector<double> valeurs;
+    std::vector<int> lignes;
+    for (int i = 0; i < 5; ++i)
+        if (a.cochees[i])
+            if (const auto v = platform::nombreLocal(a.textes[i])) {
+                valeurs.push_back(*v);
+                lignes.push_back(i);
+            }
+    a.statistiques = solar::StatistiquesCercle(valeurs);
+    const std::vector<solar::Aberration> ab = solar::ValeursAberrantes(valeurs);
+    for (std::size_t k = 0; k < ab.size(); ++k) {
+        const int i = lignes[k];
+        a.aberrations[i] = ab[k];
+        if (ab[k].aberrante && a.lectures[i]) {
+            try {
+                a.glissements[i] = solar::GlissementHoraire(*a.lectures[i], ab[k]);
+            } catch (const solar::CalculError&) {
+            }
+        }
+    }
+    m_analyse = std::move(a);
+    marquerLignes();
+    return m_analyse;
+}
+
+// A ticked line that disagrees with the others is shown on a light orange ground, which
+// leaves its text green (kept) or black (candidate).
+void FormTalvan::marquerLignes() {
+    for (int i = 0; i < 5; ++i) {
+        const bool aberrante = m_analyse.aberrations[i] && m_analyse.aberrations[i]->aberrante;
+        const QColor fond =
+            aberrante ? FondAberrant : QApplication::palette(DG[i]).color(QPalette::Base);
+        if (DG[i]->palette().color(QPalette::Base) != fond)
+            colorerTexte(DG[i], fond, QPalette::Base);
+        decrireLigne(i);
+    }
+}
+
+// The line's reading, its sensitivity to the clock and, when it disagrees with the other
+// ticked lines, why; empty for a line with neither.
+QString FormTalvan::texteLectureLigne(int i) {
+    const captions::TextesLecture& t = captions::textesLecture(langue());
+    const QLocale nombres;
+    const auto n = [&](double x, int decimales = 2) { return nombres.toString(x, 'f', decimales); };
+    QStringList lignes;
+    const AnalyseLignes& a = analyseLignes();
+    if (const auto& l = a.lectures[i]) {
+        try {
+            const solar::InstantLocal h = solar::InstantLocalLecture(*l);
+            const QLocale mots = langue() == 1 ? QLocale(QLocale::French, QLocale::France)
+                                               : QLocale(QLocale::Spanish, QLocale::Spain);
+            const QString instant =
+                mots.toString(QDate(h.annee, h.mois, h.jour),
+                              QString::fromUtf8(captions::textesRapport(langue()).formatInstant)) +
+                QLatin1Char(' ') +
+                QTime(h.heure, h.minute, h.seconde).toString(QStringLiteral("HH:mm:ss")) +
+                QStringLiteral(" (UTC") + QString::fromStdString(solar::TexteDecalage(h.decalage)) +
+                QLatin1Char(')');
+            const solar::Sensibilite s = solar::SensibiliteHorloge(*l);
+            lignes << QString::fromUtf8(t.lecture).arg(instant, n(l->angle), n(l->azimut),
+                                                       n(l->hauteur, 1),
+                                                       n(std::abs(s.degresParMinute)));
+            if (s.fragile)
+                lignes << QString::fromUtf8(t.fragile).arg(n(solar::SeuilFragile, 1));
+        } catch (const solar::CalculError&) {
+        }
+    }
+    if (const auto& ab = a.aberrations[i]; ab && ab->aberrante) {
+        lignes << QString::fromUtf8(t.aberrante)
+                      .arg(n(std::abs(ab->distance)), n(ab->moyenneAutres), n(ab->bande));
+        if (const auto& g = a.glissements[i])
+            lignes << QString::fromUtf8(t.glissement)
+                          .arg(g->heures > 0 ? QStringLiteral("+1") : QString::fromUtf8("−1"),
+                               n(g->declinaison));
+    }
+    return lignes.join(QLatin1Char('\n'));
 }

@@ -56,8 +56,11 @@ QString nomFichier(const std::array<QComboBox*, 3>& date) {
 
 } // namespace
 
-// The lines keep no reading yet: each is reported with its text and tick only.
-std::optional<solar::Lecture> FormTalvan::lectureDeLigne(int /*i*/) const {
+// A line edited by hand since "Calcul" wrote it has no reading any more.
+std::optional<solar::Lecture> FormTalvan::lectureDeLigne(int i) const {
+    const auto& l = m_lectures[i];
+    if (l && mesures::texteDeLecture(DG[i]->text(), *l))
+        return l;
     return std::nullopt;
 }
 

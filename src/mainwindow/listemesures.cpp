@@ -1,5 +1,8 @@
 #include "mainwindow/listemesures.h"
 
+#include "solar/calculerror.h"
+#include "solar/textformat.h"
+
 #include <algorithm>
 
 namespace mesures {
@@ -22,10 +25,26 @@ bool memes(const ListeMesures& a, const ListeMesures& b) {
 
 } // namespace
 
+bool texteDeLecture(const QString& texte, const solar::Lecture& l) {
+    try {
+        const double d = solar::DeclinaisonLecture(l);
+        for (const char* separateur : {".", ","})
+            if (texte == QString::fromStdString(solar::FormatDiese0(d, separateur)))
+                return true;
+    } catch (const solar::CalculError&) {
+    }
+    return false;
+}
+
 ListeMesures lireListe(const platform::SettingsStore& s) {
     ListeMesures liste;
-    for (std::size_t i = 0; i < liste.size(); ++i)
+    for (std::size_t i = 0; i < liste.size(); ++i) {
         liste[i].texte = s.lire(Section, QString::number(i), QString());
+        const auto l =
+            solar::LireLecture(s.lire(Section, QStringLiteral("L%1").arg(i), {}).toStdString());
+        if (l && texteDeLecture(liste[i].texte, *l))
+            liste[i].lecture = l;
+    }
     return liste;
 }
 
@@ -33,6 +52,12 @@ void ecrireListe(platform::SettingsStore& s, const ListeMesures& liste, int mem)
     for (std::size_t i = 0; i < liste.size(); ++i)
         s.ecrire(Section, QString::number(i), liste[i].texte);
     s.ecrire(Section, QStringLiteral("Mem"), QString::number(mem));
+    for (std::size_t i = 0; i < liste.size(); ++i) {
+        const auto& l = liste[i].lecture;
+        const bool garder = l && solar::LectureValide(*l) && texteDeLecture(liste[i].texte, *l);
+        s.ecrire(Section, QStringLiteral("L%1").arg(i),
+                 garder ? QString::fromStdString(solar::TexteLecture(*l)) : QString());
+    }
 }
 
 ListeMesures rassembler(const ListeMesures& liste) {

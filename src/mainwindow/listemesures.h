@@ -1,13 +1,17 @@
 #pragma once
 
 #include "platform/settingsstore.h"
+#include "solar/statistiques.h"
 
 #include <QString>
 #include <array>
+#include <optional>
 #include <vector>
 
 // The list of readings as it is saved: section "Start", keys "0" to "4" (one line each, in
-// the order of the list) and "Mem" (the number of kept lines; written, never read).
+// the order of the list), "Mem" (the number of kept lines; written, never read) and "L0" to
+// "L4" (the reading kept with each line as solar::TexteLecture, empty for none; files
+// without them load with no readings).
 namespace mesures {
 
 // One line of the list: its text as shown (a declination written with the locale's decimal
@@ -15,14 +19,21 @@ namespace mesures {
 // that it travels with the line when lines are gathered or merged.
 struct LigneMesure {
     QString texte;
+    // What "Calcul" used to write this text; none for a line typed or edited by hand.
+    std::optional<solar::Lecture> lecture;
 
     bool vide() const { return texte.trimmed().isEmpty(); } // blanks carry nothing
     bool operator==(const LigneMesure&) const = default;
 };
 using ListeMesures = std::array<LigneMesure, 5>;
 
+// Whether texte is what "Calcul" writes for this reading (its declination with two
+// decimals, a full stop or a comma as separator): a line whose text differs was edited by
+// hand and keeps no reading.
+bool texteDeLecture(const QString& texte, const solar::Lecture& l);
+
 ListeMesures lireListe(const platform::SettingsStore& s);
-// Writes the five lines, then "Mem".
+// Writes the five lines, then "Mem", then the five readings.
 void ecrireListe(platform::SettingsStore& s, const ListeMesures& liste, int mem);
 
 // The lines that are not empty at the top, in their order, then empty lines.

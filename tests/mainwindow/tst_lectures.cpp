@@ -1,0 +1,180 @@
+#include "fakes.h"
+#include "mainwindow/formtalvan.h"
+#include "platform/settingsstore.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+// Expected suns from the NOAA solar calculator's formulas (python3, no refraction) for
+// Paris, 48° 52' N 2° 20' E, the place a first start shows:
+//   2026-12-05 09:12 UTC  azimuth 145.1373  altitude 11.3576  rate 0.2154°/min (sun at +-30 s)
+//   2026-12-05 10:12 UTC  azimuth 158.5809
+//   2026-12-05 11:12 UTC  azimuth 172.8704
+//   2026-12-05 12:12 UTC  azimuth 187.4810
+//   2026-06-21 11:50 UTC  azimuth 178.6703  altitude 64.5666  rate 0.5339°/min
+// The window's sun (a shorter ephemeris) lies within 0.006° of these; every figure below
+// is chosen to round alike anywhere in that band.
+// A wall of declination D = azimuth - angle - 90 (the protractor's geometry).
+
+namespace {
+
+// The window on the given settings, at the fake clock's instant in Paris.
+struct Banc {
+    FakeServices fakes;
+    std::unique_ptr<FormTalvan> w;
+
+    explicit Banc(const QDateTime& utc, platform::SettingsStore* reglages = nullptr,
+                  const char* langue = "F") {
+        fakes.clock.regler(utc);
+        fakes.settings.valeurs.insert("Start/Langue", langue);
+        platform::Services s = fakes.services();
+        w = std::make_unique<FormTalvan>(platform::Services{reglages ? *reglages : s.settings,
+                                                            s.clock, s.opener, s.effects,
+                                                            s.identity, s.adresses});
+        w->Charger();
+    }
+    template <typename T = QLineEdit> T* c(const QString& nom) const {
+        return w->findChild<T*>(nom);
+    }
+    // "Calcul" with the angle typed, at the clock's instant, then "Garder".
+    void mesurer(const QString& angle, bool garder = true) {
+        c("Text12")->setText(angle);
+        QTest::keyClick(c("Text12"), Qt::Key_Return);
+        if (garder)
+            QTest::mouseClick(c<QPushButton>("Command2"), Qt::LeftButton);
+    }
+};
+
+const QDateTime Decembre(QDate(2026, 12, 5), QTime(9, 12), Qt::UTC);
+
+QString ini(const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+} // namespace
+
+class TestLectures : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void infobulle_data() {
+        QTest::addColumn<QDateTime>("utc");
+        QTest::addColumn<QString>("langue");
+        QTest::addColumn<QString>("angle");
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("fr") << Decembre << "F"
+                            << "45,14"
+                            << "5 déc. 2026 10:12:00 (UTC+01:00) · angle 45,14° · soleil : "
+                               "azimut 145,14°, hauteur 11,4° · 1 min d'horloge = 0,22°";
+        QTest::newRow("es") << Decembre << "E"
+                            << "45,14"
+                            << "5 dic 2026 10:12:00 (UTC+01:00) · ángulo 45,14° · sol: azimut "
+                               "145,14°, altura 11,4° · 1 min de reloj = 0,22°";
+        // Near noon in summer: 0,53° per minute of clock error is above 0,5.
+        QTest::newRow("fragile") << QDateTime(QDate(2026, 6, 21), QTime(11, 50), Qt::UTC) << "F"
+                                 << "90"
+                                 << "21 juin 2026 13:50:00 (UTC+02:00) · angle 90,00° · soleil : "
+                                    "azimut 178,67°, hauteur 64,6° · 1 min d'horloge = 0,53°\n"
+                                    "Mesure fragile : une minute d'erreur sur l'heure déplace la "
+                                    "déclinaison de plus de 0,5°.";
+    }
+    void infobulle() {
+        QFETCH(QDateTime, utc);
+        QFETCH(QString, langue);
+        QFETCH(QString, angle);
+        QFETCH(QString, attendu);
+        Banc b(utc, nullptr, qPrintable(langue));
+        b.mesurer(angle, false);
+        QCOMPARE(b.c("DG_0")->toolTip(), attendu);
+        QCOMPARE(b.c("DG_0")->accessibleDescription(),
+                 (langue == "F" ? "non gardée\n" : "no guardada\n") + attendu);
+    }
+
+    // Written to the real settings file and read back by the next start; a line edited by
+    // hand keeps its text and loses its reading; a file of an older version loads as it is.
+    void relecture() {
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath("orsaline.ini");
+        std::optional<solar::Lecture> lue;
+        {
+            auto reglages = platform::QtSettingsStore::fromFile(chemin);
+            Banc b(Decembre, reglages.get());
+            b.mesurer("45,14");
+            b.mesurer("45,2");
+            QTest::keyClick(b.c("DG_1"), Qt::Key_End);
+            QTest::keyClicks(b.c("DG_1"), "5"); // -> "9,945": typed, not computed
+            lue = b.w->lectureDeLigne(0);
+            QVERIFY(lue && !b.w->lectureDeLigne(1));
+            // 10:12:00 local is 36720 s of the day, 09:12 UTC 9.2 h.
+            QCOMPARE(lue->heureLocale, 36720 / 86400.0);
+            QCOMPARE(lue->gmt, double(9.2F) / 24); // universal hours are kept in single precision
+            QCOMPARE(lue->decalage, 3600);
+            QCOMPARE(lue->angle, 45.14);
+            b.w->EnregistrerFinDeSession();
+        }
+        auto reglages = platform::QtSettingsStore::fromFile(chemin);
+        Banc b(Decembre, reglages.get());
+        QCOMPARE(b.c("DG_0")->text(), "10,00");
+        QCOMPARE(b.c("DG_1")->text(), "9,945");
+        QCOMPARE(b.w->lectureDeLigne(0), lue);
+        QVERIFY(!b.w->lectureDeLigne(1) && b.c("DG_1")->toolTip().isEmpty());
+
+        // An older file: no "L" keys; its lines load, and a save keeps their text exactly.
+        QFile f(chemin);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[Start]\n0=12.5\n1=mur ?\nMem=2\n");
+        f.close();
+        auto ancien = platform::QtSettingsStore::fromFile(chemin);
+        Banc a(Decembre, ancien.get());
+        QCOMPARE(a.c("DG_0")->text(), "12.5");
+        QVERIFY(!a.w->lectureDeLigne(0) && a.c("DG_0")->toolTip().isEmpty());
+        a.w->EnregistrerFinDeSession();
+        QVERIFY(ini(chemin).contains("0=12.5\n"));
+    }
+
+    // Angles 45.14 at 09:12 and 58.585 at 10:12 UTC give D = 9.9973 and 9.9959, mean
+    // 9.9966. The third reading's shadow is that of 12:12 UTC on a clock that says 11:12:
+    // angle 87.483 gives 172.8704 - 87.483 - 90 = -4.6126, 14.61 from the others' mean
+    // (band max(3 x 0.001, 1) = 1); an hour later 187.4810 - 87.483 - 90 = 9.998.
+    void aberrante() {
+        Banc b(Decembre);
+        b.mesurer("45,14");
+        b.fakes.clock.regler(Decembre.addSecs(3600));
+        b.mesurer("58,585");
+        b.fakes.clock.regler(Decembre.addSecs(7200));
+        b.mesurer("87,483");
+        QCOMPARE(b.c("DG_2")->text(), "-4,61");
+        const QColor fond = b.c("DG_2")->palette().color(QPalette::Base);
+        QCOMPARE_NE(fond, b.c("DG_0")->palette().color(QPalette::Base));
+        QVERIFY(fond != Qt::black && fond != QColor(0, 128, 0));
+        QCOMPARE(b.c("DG_2")->palette().color(QPalette::Text), QColor(0, 128, 0)); // still kept
+        const QStringList bulle = b.c("DG_2")->toolTip().split('\n');
+        QCOMPARE(bulle.mid(1),
+                 QStringList({"Mesure à l'écart : à 14,61° de la moyenne des autres mesures "
+                              "cochées (10,00°), au-delà de la tolérance de 1,00°.",
+                              "L'heure était sans doute fausse d'une heure (heure d'été) : avec "
+                              "+1 h, la déclinaison serait 10,00°."}));
+        QCOMPARE(b.c("DG_0")->toolTip().count('\n'), 0);
+        // Unticked, it is compared no more: the mark goes.
+        QTest::mouseClick(b.c<QCheckBox>("Chec_2"), Qt::LeftButton);
+        QCOMPARE(b.c("DG_2")->palette().color(QPalette::Base),
+                 b.c("DG_0")->palette().color(QPalette::Base));
+        QCOMPARE(b.c("DG_2")->toolTip().count('\n'), 0);
+
+        // The report's CSV carries the reading of line 1.
+        QTemporaryDir dossier;
+        const QString csv = dossier.filePath("m.csv");
+        b.w->dialoguesRapport().fichierEnregistrement =
+            [&](QWidget*, const QString&, const QString&, const QString&) { return csv; };
+        b.w->enregistrerRapportCsv();
+        QVERIFY(ini(csv).contains("\r\n\"10,00\",1,2026-12-05T10:12:00+01:00,+01:00,45.14,"
+                                  "145.14,11.36,10.00\r\n"));
+    }
+};
+
+QTEST_MAIN(TestLectures)
+#include "tst_lectures.moc"
