@@ -1,7 +1,8 @@
 // Draws the pictures of docs/ from the real windows, without a display:
 //   capture <folder>
 // writes main-fr.png, main-es.png, aide.png, overlay.png, rapport-menu-fr.png,
-// rapport-menu-es.png, rapport-page-fr.png and rapport-page-es.png into <folder>.
+// rapport-menu-es.png, rapport-page-fr.png, rapport-page-es.png and moyenne-fr.png (the
+// result's tooltip) into <folder>.
 // The clock is fixed (21 June 2026, 10:30 UT, Paris time zone) and the settings live in
 // memory, so the pictures are the same on every machine and the user's own settings are
 // neither read nor written. Links and the map page are not opened. With
@@ -29,6 +30,7 @@
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QToolTip>
 #include <cmath>
 #include <cstdio>
 
@@ -174,6 +176,36 @@ QPixmap menuRapport(FormTalvan& f, int ligne) {
     return image;
 }
 
+// The window with the tooltip of control `nom` shown, as hovering over it shows it.
+QPixmap infoBulle(FormTalvan& f, const char* nom) {
+    auto* c = controle<QWidget>(&f, nom);
+    const QPoint ici = c->mapToGlobal(QPoint(c->width() / 2, c->height() / 2));
+    QToolTip::showText(ici, c->toolTip(), c);
+    QApplication::processEvents();
+    QWidget* bulle = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("qtooltip_label") && w->isVisible())
+            bulle = w;
+    if (!bulle) {
+        std::fprintf(stderr, "capture: no tooltip on %s\n", nom);
+        std::exit(1);
+    }
+    const QPixmap fenetre = f.grab();
+    const QPixmap vue = bulle->grab();
+    // The tooltip may stand out of the window on any side.
+    const QRect rf(QPoint(0, 0), fenetre.size());
+    const QRect rb(bulle->pos() - f.mapToGlobal(QPoint(0, 0)), vue.size());
+    const QRect tout = rf.united(rb);
+    QPixmap image(tout.size());
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.drawPixmap(rf.topLeft() - tout.topLeft(), fenetre);
+    p.drawPixmap(rb.topLeft() - tout.topLeft(), vue);
+    p.end();
+    QToolTip::hideText();
+    return image;
+}
+
 // The printed report's page, drawn as on paper (A4, 15 mm margins) at 100 dpi.
 QPixmap pageRapport(const FormTalvan& f) {
     constexpr double dpi = 100;
@@ -239,6 +271,7 @@ int main(int argc, char* argv[]) {
     cliquer(&f, "Option5_0");
     enregistrer(menuRapport(f, 1), dossier, QStringLiteral("rapport-menu-fr.png"));
     enregistrer(pageRapport(f), dossier, QStringLiteral("rapport-page-fr.png"));
+    enregistrer(infoBulle(f, "Text15"), dossier, QStringLiteral("moyenne-fr.png"));
     if (qEnvironmentVariableIsSet("ORSALINE_CAPTURE_PDF")) {
         // The same report through the printer, for a look at the real file.
         QPrinter pdf(QPrinter::HighResolution);
