@@ -158,10 +158,9 @@ constexpr std::array<TexteMessage, 5> Messages{{
     {Message::FuseauInconnu, "Fuseau horaire inconnu : l'heure locale est le temps universel.",
      "Zona horaria desconocida: la hora local es el tiempo universal."},
     {Message::FuseauEloigne,
-     "Le fuseau horaire de l'ordinateur est à plus de 3 h de la longitude du lieu : "
-     "vérifiez-le, les heures seraient fausses.",
-     "La zona horaria del ordenador está a más de 3 h de la longitud del lugar: "
-     "compruébela, las horas serían falsas."},
+     // Short: the message line holds three or four lines.
+     "Fuseau de l'ordinateur à plus de 3 h de la longitude : vérifiez-le !",
+     "Zona del ordenador a más de 3 h de la longitud: ¡compruébela!"},
 }};
 
 } // namespace

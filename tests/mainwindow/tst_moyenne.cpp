@@ -6,9 +6,8 @@
 
 namespace {
 
-const QString AvertFr = QString::fromUtf8(
-    "Le fuseau horaire de l'ordinateur est à plus de 3 h de la longitude du lieu : "
-    "vérifiez-le, les heures seraient fausses.");
+const QString AvertFr =
+    QString::fromUtf8("Fuseau de l'ordinateur à plus de 3 h de la longitude : vérifiez-le !");
 
 // The window in a French user's regional format at the fake clock's instant (11 February
 // 2008, 12:00 UTC), at a longitude given in degrees and minutes, east or west.
