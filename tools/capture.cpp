@@ -1,8 +1,8 @@
 // Draws the pictures of docs/ from the real windows, without a display:
 //   capture <folder>
 // writes main-fr.png, main-es.png, aide.png, lecture-fr.png, lecture-aberrante-fr.png,
-// overlay.png, rapport-menu-fr.png,
-// rapport-menu-es.png, rapport-page-fr.png and rapport-page-es.png into <folder>.
+// overlay.png, rapport-menu-fr.png, rapport-menu-es.png, rapport-page-fr.png,
+// rapport-page-es.png and moyenne-fr.png (the result's tooltip) into <folder>.
 // The clock is fixed (21 June 2026, 10:30 UT, Paris time zone) and the settings live in
 // memory, so the pictures are the same on every machine and the user's own settings are
 // neither read nor written. Links and the map page are not opened. With
@@ -176,33 +176,33 @@ QPixmap menuRapport(FormTalvan& f, int ligne) {
     return image;
 }
 
-// The window with the tooltip of list line `ligne` shown under the pointer.
-QPixmap bulleLigne(FormTalvan& f, int ligne) {
-    auto* champ = controle<QLineEdit>(&f, qPrintable(QStringLiteral("DG_%1").arg(ligne)));
-    const QPoint ici(champ->width() / 3, champ->height() / 2);
-    QToolTip::showText(champ->mapToGlobal(ici), champ->toolTip(), champ);
+// The window with the tooltip of control `nom` shown, as hovering over it shows it.
+QPixmap infoBulle(FormTalvan& f, const char* nom) {
+    auto* c = controle<QWidget>(&f, nom);
+    const QPoint ici = c->mapToGlobal(QPoint(c->width() / 2, c->height() / 2));
+    QToolTip::showText(ici, c->toolTip(), c);
     QApplication::processEvents();
     QWidget* bulle = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->inherits("QTipLabel") && w->isVisible())
+        if (w->objectName() == QLatin1String("qtooltip_label") && w->isVisible())
             bulle = w;
     if (!bulle) {
-        std::fprintf(stderr, "capture: no tooltip on the list\n");
+        std::fprintf(stderr, "capture: no tooltip on %s\n", nom);
         std::exit(1);
     }
-    // The tip may reach beyond the window's left edge: the picture takes in both.
     const QPixmap fenetre = f.grab();
     const QPixmap vue = bulle->grab();
-    const QPoint coin = bulle->pos() - f.mapToGlobal(QPoint(0, 0));
-    const QRect tout = QRect(QPoint(0, 0), fenetre.size()).united(QRect(coin, vue.size()));
+    // The tooltip may stand out of the window on any side.
+    const QRect rf(QPoint(0, 0), fenetre.size());
+    const QRect rb(bulle->pos() - f.mapToGlobal(QPoint(0, 0)), vue.size());
+    const QRect tout = rf.united(rb);
     QPixmap image(tout.size());
     image.fill(Qt::white);
     QPainter p(&image);
-    p.drawPixmap(-tout.topLeft(), fenetre);
-    p.drawPixmap(coin - tout.topLeft(), vue);
+    p.drawPixmap(rf.topLeft() - tout.topLeft(), fenetre);
+    p.drawPixmap(rb.topLeft() - tout.topLeft(), vue);
     p.end();
     QToolTip::hideText();
-    QApplication::processEvents();
     return image;
 }
 
@@ -265,9 +265,9 @@ int main(int argc, char* argv[]) {
     cliquer(&f, "Command7");
 
     // A kept reading's tooltip; then the doubtful one ticked: it disagrees with the others.
-    enregistrer(bulleLigne(f, 0), dossier, QStringLiteral("lecture-fr.png"));
+    enregistrer(infoBulle(f, "DG_0"), dossier, QStringLiteral("lecture-fr.png"));
     cliquer(&f, "Chec_2");
-    enregistrer(bulleLigne(f, 2), dossier, QStringLiteral("lecture-aberrante-fr.png"));
+    enregistrer(infoBulle(f, "DG_2"), dossier, QStringLiteral("lecture-aberrante-fr.png"));
     cliquer(&f, "Chec_2");
 
     cliquer(&f, "Option5_1");
@@ -277,6 +277,7 @@ int main(int argc, char* argv[]) {
     cliquer(&f, "Option5_0");
     enregistrer(menuRapport(f, 1), dossier, QStringLiteral("rapport-menu-fr.png"));
     enregistrer(pageRapport(f), dossier, QStringLiteral("rapport-page-fr.png"));
+    enregistrer(infoBulle(f, "Text15"), dossier, QStringLiteral("moyenne-fr.png"));
     if (qEnvironmentVariableIsSet("ORSALINE_CAPTURE_PDF")) {
         // The same report through the printer, for a look at the real file.
         QPrinter pdf(QPrinter::HighResolution);

@@ -147,7 +147,7 @@ struct TexteMessage {
     const char* es;
 };
 
-constexpr std::array<TexteMessage, 4> Messages{{
+constexpr std::array<TexteMessage, 5> Messages{{
     {Message::SaisieIncorrecte, ErreurSaisie,
      "Error en la introducción de datos, vuelva a empezar."},
     {Message::AngleHorsRapporteur, "L'angle mesuré doit être entre 0 et 180°, recommencez !",
@@ -157,6 +157,10 @@ constexpr std::array<TexteMessage, 4> Messages{{
      "El sol está bajo el horizonte a la hora de la medida, vuelva a empezar."},
     {Message::FuseauInconnu, "Fuseau horaire inconnu : l'heure locale est le temps universel.",
      "Zona horaria desconocida: la hora local es el tiempo universal."},
+    {Message::FuseauEloigne,
+     // Short: the message line holds three or four lines.
+     "Fuseau de l'ordinateur à plus de 3 h de la longitude : vérifiez-le !",
+     "Zona del ordenador a más de 3 h de la longitud: ¡compruébela!"},
 }};
 
 } // namespace
@@ -299,10 +303,36 @@ constexpr TextesLecture LectureEs{
     "declinación sería %2°.",
 };
 
+constexpr TextesResultat ResultatFr{
+    {"mur orienté plein sud (azimut %1°)", "mur orienté plein ouest (azimut %1°)",
+     "mur orienté plein nord (azimut %1°)", "mur orienté plein est (azimut %1°)"},
+    {"mur orienté %1° vers l'est du sud (azimut %2°)",
+     "mur orienté %1° vers l'ouest du sud (azimut %2°)",
+     "mur orienté %1° vers l'est du nord (azimut %2°)",
+     "mur orienté %1° vers l'ouest du nord (azimut %2°)"},
+    "%1 mesures cochées : écart type %2°, erreur type de la moyenne %3°, étendue %4°",
+    "Fuseau horaire utilisé : %1",
+};
+
+constexpr TextesResultat ResultatEs{
+    {"pared orientada al sur (azimut %1°)", "pared orientada al oeste (azimut %1°)",
+     "pared orientada al norte (azimut %1°)", "pared orientada al este (azimut %1°)"},
+    {"pared orientada %1° al este del sur (azimut %2°)",
+     "pared orientada %1° al oeste del sur (azimut %2°)",
+     "pared orientada %1° al este del norte (azimut %2°)",
+     "pared orientada %1° al oeste del norte (azimut %2°)"},
+    "%1 medidas marcadas: desviación típica %2°, error típico de la media %3°, rango %4°",
+    "Zona horaria utilizada: %1",
+};
+
 } // namespace
 
 const TextesLecture& textesLecture(int langue) {
     return langue == 1 ? LectureFr : LectureEs;
+}
+
+const TextesResultat& textesResultat(int langue) {
+    return langue == 1 ? ResultatFr : ResultatEs;
 }
 
 } // namespace captions

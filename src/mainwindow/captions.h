@@ -54,6 +54,7 @@ enum class Message {
     AngleHorsRapporteur, // a measured angle outside the protractor's 0..180
     SoleilSousHorizon,   // no shadow: the sun at or below the horizon at the reading
     FuseauInconnu,       // no time zone for the computer: local time taken as UTC
+    FuseauEloigne,       // the computer's zone is more than 3 h from the place's longitude
 };
 // A message in French or Spanish, UTF-8.
 const char* texteMessage(Message message, bool francais);
@@ -136,5 +137,17 @@ struct TextesLecture {
 };
 // 1 French, 2 Spanish.
 const TextesLecture& textesLecture(int langue);
+
+// The result and the local time explained (tooltips and screen readers). The wall's
+// orientation: "%1" its angle from south or north, "%2" (or "%1" when due) its azimuth from
+// north through east; both in degrees as the user's locale writes them.
+struct TextesResultat {
+    const char* plein[4];   // due south, west, north, east: %1 azimuth
+    const char* depuis[4];  // %1 east of south, west of south, east of north, west of north
+    const char* dispersion; // %1 lines, %2 deviation, %3 standard error, %4 range
+    const char* fuseau;     // %1 the offset and the zone's id, "UTC+01:00, Europe/Paris"
+};
+// 1 French, 2 Spanish.
+const TextesResultat& textesResultat(int langue);
 
 } // namespace captions

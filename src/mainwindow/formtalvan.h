@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -191,6 +192,10 @@ private:
     void installerRapport();
     void traduireRapport(int langue);
     void menuRapport(QLineEdit* champ, const QPoint& position);
+    // The result and the zone explained (formtalvan_moyenne.cpp): tooltips and screen
+    // readers' texts, set only when what they say changes.
+    void decrireMoyenne(const std::vector<double>& valeurs);
+    void indiquerFuseau();
 
     platform::Services m_services;
     EtatFormTalvan m_etat;
@@ -216,6 +221,13 @@ private:
     DialoguesRapport m_dialoguesRapport = DialoguesRapport::standard();
     std::array<QAction*, 3> m_actionsRapport{}; // copy, save as CSV, print
     QString m_dossierRapport;                   // where the last CSV went
+    struct CleMoyenne {                         // what the result's texts were made from
+        std::vector<double> valeurs;
+        QString resultat, locale;
+        int langue = 0;
+        bool operator==(const CleMoyenne&) const = default;
+    };
+    std::optional<CleMoyenne> m_cleMoyenne; // reset: the texts are made again
 
     // Area 1: date and sun data.
     std::array<QLabel*, 3> Label6{};

@@ -95,6 +95,7 @@ void FormTalvan::MajCalculs() {
             m_etat.k = 90 - *angle;
     } catch (const solar::CalculError&) {
     }
+    indiquerFuseau();
 }
 
 void FormTalvan::DecSoleil() {

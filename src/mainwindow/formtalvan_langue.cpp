@@ -105,6 +105,11 @@ void FormTalvan::AppliquerLangue(int langue) {
     nommerPourLecteurs(fr);
     traduireMessage(fr);
     traduireRapport(langue);
+    if (m_cleMoyenne) { // the result's texts again, in this language
+        const std::vector<double> valeurs = std::move(m_cleMoyenne->valeurs);
+        m_cleMoyenne.reset();
+        decrireMoyenne(valeurs);
+    }
     MajCalculs();
 }
 

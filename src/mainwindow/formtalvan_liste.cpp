@@ -85,6 +85,7 @@ void FormTalvan::Command1_Click() {
             afficherErreurSaisie();
         }
     }
+    indiquerFuseau(); // said again when the line has nothing else to say
 }
 
 void FormTalvan::ajouterMesure(double d, const std::optional<solar::Lecture>& lecture) {
@@ -139,6 +140,7 @@ void FormTalvan::MajMoyenne() {
         }
     }
     Text15->setText(QString::fromStdString(affiche));
+    decrireMoyenne(valeurs);
     // Decided on the average as shown, whatever the decimal separator.
     if (std::round(moy * 100) == 0)
         return;
@@ -211,6 +213,7 @@ void FormTalvan::Command5_Click() {
         signalerEchecEnregistrement();
     Text15->clear();
     Label7->clear();
+    indiquerFuseau();
     m_etat.Modif = true;
 }
 

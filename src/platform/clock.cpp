@@ -44,6 +44,11 @@ bool ZoneClock::fuseauInconnu() const {
     return true;
 }
 
+QString ZoneClock::nomFuseau() const {
+    const QTimeZone z = zone();
+    return z.isValid() ? QString::fromUtf8(z.id()) : QString();
+}
+
 QDateTime SystemClock::maintenantUtc() const {
     return QDateTime::currentDateTimeUtc();
 }

@@ -20,6 +20,8 @@ public:
     virtual int decalageUtcInstant(const QDateTime& utc) const = 0;
     // True when no time zone could be found for the computer and local time is UTC.
     virtual bool fuseauInconnu() const = 0;
+    // The zone's IANA id ("Europe/Paris"), or empty when it has none.
+    virtual QString nomFuseau() const { return {}; }
 };
 
 // A clock on a given time zone; the real one reads the system clock and zone. When the
@@ -31,6 +33,7 @@ public:
     int decalageUtc(const QDate& date, const QTime& heure) const override;
     int decalageUtcInstant(const QDateTime& utc) const override;
     bool fuseauInconnu() const override;
+    QString nomFuseau() const override;
     virtual QTimeZone zone() const = 0;
 };
 

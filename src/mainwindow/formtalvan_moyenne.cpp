@@ -1,0 +1,118 @@
+// The result and the time zone explained: what the average means, how much it can be
+// trusted, and which UTC offset the times were taken with.
+
+#include "mainwindow/captions.h"
+#include "mainwindow/controls.h"
+#include "mainwindow/formtalvan.h"
+#include "solar/statistiques.h"
+
+#include <QLineEdit>
+#include <QLocale>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+QString u8(const char* texte) {
+    return QString::fromUtf8(texte);
+}
+
+QString degres(double valeur) {
+    return QLocale().toString(valeur, 'f', 2);
+}
+
+// The wall's orientation in words, from its declination d (degrees from south, west
+// positive, within -180..180), rounded to the hundredth as the result field shows it.
+// Beyond 90° either way the wall faces north and is counted from north.
+QString orientationMur(double d, int langue) {
+    const captions::TextesResultat& t = captions::textesResultat(langue);
+    const long long c = std::llround(d * 100); // hundredths of a degree
+    // Azimuth of the wall's face from north through east: south is 180, west 270.
+    const QString azimut = degres(static_cast<double>(((18000 + c) % 36000 + 36000) % 36000) / 100);
+    const long long a = std::llabs(c);
+    if (a == 0 || a == 9000 || a == 18000) {
+        const int i = a == 0 ? 0 : a == 18000 ? 2 : c > 0 ? 1 : 3;
+        return u8(t.plein[i]).arg(azimut);
+    }
+    const bool nord = a > 9000;
+    const int i = (nord ? 2 : 0) + (c > 0 ? 1 : 0);
+    return u8(t.depuis[i]).arg(degres(static_cast<double>(nord ? 18000 - a : a) / 100), azimut);
+}
+
+QString nomAccessible(const char* objet, bool francais) {
+    for (const captions::NomAccessible& n : captions::nomsAccessibles())
+        if (qstrcmp(n.nom, objet) == 0)
+            return u8(francais ? n.fr : n.es);
+    return {};
+}
+
+} // namespace
+
+// Text15's tooltip, accessible name and description, from the ticked numeric values.
+void FormTalvan::decrireMoyenne(const std::vector<double>& valeurs) {
+    const int lang = langue();
+    CleMoyenne cle{valeurs, Text15->text(), QLocale().name(), lang};
+    if (m_cleMoyenne == cle)
+        return;
+    m_cleMoyenne = std::move(cle);
+
+    const captions::TextesResultat& t = captions::textesResultat(lang);
+    QString mots;
+    QString dispersion;
+    // Only an average that is a direction is put into words: one computed from values
+    // within -180..180 and shown in the field.
+    const auto stats = solar::StatistiquesCercle(valeurs);
+    if (stats && !Text15->text().isEmpty() && std::isfinite(stats->moyenne)) {
+        mots = orientationMur(stats->moyenne, lang);
+        if (const auto& d = stats->dispersion;
+            d && std::isfinite(d->ecartType) && std::isfinite(d->erreurType))
+            dispersion = u8(t.dispersion)
+                             .arg(QLocale().toString(stats->nombre), degres(d->ecartType),
+                                  degres(d->erreurType), degres(d->etendue));
+    }
+    QStringList bulle;
+    for (const QString& s : {mots, dispersion, AideRaccourcisRapport(lang)})
+        if (!s.isEmpty())
+            bulle << s;
+    Text15->setToolTip(bulle.join(QLatin1Char('\n')));
+    const QString nom = nomAccessible("Text15", lang == 1);
+    const QString nomComplet = mots.isEmpty() ? nom : nom + QStringLiteral(" : ") + mots;
+    if (Text15->accessibleName() != nomComplet)
+        Text15->setAccessibleName(nomComplet);
+    if (Text15->accessibleDescription() != dispersion)
+        Text15->setAccessibleDescription(dispersion);
+}
+
+// The UTC offset the times are taken with, on the local time's field and heading; and the
+// warning in the message line while it is more than 3 h from the place's own (longitude /
+// 15 h). The warning gives way to any other message: it is written only into an empty
+// line, and taken away only while the line still shows it.
+void FormTalvan::indiquerFuseau() {
+    // Hl - GMT is the offset the last MajHeures used, whether the clock runs or a time was
+    // typed; day fractions.
+    const double jours = m_etat.Hl - m_etat.GMT;
+    if (!std::isfinite(jours) || std::abs(jours) > 1)
+        return;
+    const int secondes = static_cast<int>(std::lround(jours * 86400));
+    QString fuseau = QStringLiteral("UTC") + QString::fromStdString(solar::TexteDecalage(secondes));
+    if (const QString nom = m_services.clock.nomFuseau(); !nom.isEmpty())
+        fuseau += QStringLiteral(", ") + nom;
+    const QString bulle = u8(captions::textesResultat(langue()).fuseau).arg(fuseau);
+    if (Text10->toolTip() != bulle) {
+        Text10->setToolTip(bulle);
+        Label15->setToolTip(bulle);
+        Text10->setAccessibleDescription(bulle);
+    }
+
+    // The place's longitude is west positive: its mean solar time is UTC - Lon / 15 h.
+    // Differences are taken round the day: UTC+14 at 150° west is 24 h - 4 h away.
+    const double ecart = std::remainder(secondes / 3600.0 + m_etat.Lon / 15, 24.0);
+    const bool eloigne =
+        !Text3->text().trimmed().isEmpty() && std::isfinite(ecart) && std::abs(ecart) > 3;
+    const bool fr = langue() == 1;
+    const QString avertissement = u8(captions::texteMessage(captions::Message::FuseauEloigne, fr));
+    if (eloigne && Label7->text().isEmpty())
+        afficherMessage(captions::Message::FuseauEloigne);
+    else if (!eloigne && Label7->text() == avertissement)
+        Label7->clear();
+}
