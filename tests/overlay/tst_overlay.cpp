@@ -112,12 +112,9 @@ private slots:
     void clavier_data() {
         QTest::addColumn<QList<int>>("touches");
         QTest::addColumn<int>("angle");
-        QTest::newRow("Right") << QList<int>{Qt::Key_Right} << 181;
         QTest::newRow("Left x3") << QList<int>{Qt::Key_Left, Qt::Key_Left, Qt::Key_Left} << 177;
-        QTest::newRow("PageUp") << QList<int>{Qt::Key_PageUp} << 190;
         QTest::newRow("PageDown x2, Right")
             << QList<int>{Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_Right} << 161;
-        QTest::newRow("End") << QList<int>{Qt::Key_End} << 360;
         QTest::newRow("Home, Left") << QList<int>{Qt::Key_Home, Qt::Key_Left} << 0;
     }
 
@@ -141,9 +138,6 @@ private slots:
         for (int t : touches)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key(t));
         QCOMPARE(barre(&d, "HScroll2")->value(), angle);
-        QCOMPARE(texte(&d, "Label3"), QString::number(angle) + "°");
-        QCOMPARE(texte(&d, "Label4"),
-                 QString::fromUtf8("décl. ") + QLocale().toString(angle - 180) + "°");
     }
 
     // A screen reader names both bars and the declination in the window's language.
