@@ -291,8 +291,6 @@ private slots:
         QTest::newRow("close box, Yes, Spanish")
             << "Option5_1 Text2 fermer" << QStringList{"Entree"}
             << QStringList{u"QuestionQuitter:Sí/No"_s} << false << "lat=True Langue=E";
-        QTest::newRow("reset, No") << "Command5 Command4" << QStringList{"Non"} << r << false
-                                   << "0=10.00 1=20.00 Langue=F !lat";
         QTest::newRow("reset, Escape") << "Command5" << QStringList{"Echap"} << r << true << intact;
         QTest::newRow("reset, Yes")
             << "Command5" << QStringList{"Oui"} << r << true << "0= 1= Mem=0 !Langue !lat";

@@ -210,17 +210,8 @@ private slots:
         QPointer<Droite> d = f.fenetreDroite();
         QVERIFY(d && d->isVisible() && !f.isVisible());
         QVERIFY((d->geometry().center() - centre).manhattanLength() <= 2);
-        // Closed inside the event loop, where the last window's closing would end it.
         QSignalSpy fin(qApp, &QGuiApplication::lastWindowClosed);
-        QTimer::singleShot(0, d, [d, parRetour] {
-            if (parRetour)
-                QTest::mouseClick(d->findChild<QWidget*>("Command1"), Qt::LeftButton);
-            else
-                d->close();
-        });
-        QTimer::singleShot(100, qApp,
-                           [] { QCoreApplication::exit(0); }); // not quit(): it closes windows
-        QApplication::exec();
+        fermerDansLaBoucle(d, parRetour ? "Command1" : "", 100);
         QVERIFY(d.isNull());
         QVERIFY(f.isVisible() && !f.isMinimized());
         QCOMPARE(fin.count(), 0);

@@ -82,7 +82,24 @@ struct FakeServices {
 };
 
 #ifdef QT_TESTLIB_LIB // not for the tools that borrow the fakes
+#include <QApplication>
+#include <QPointer>
 #include <QTest>
+#include <QTimer>
+
+// Closes a window inside the event loop, where the last window's closing would end the program:
+// by a click on its button `bouton` or, when empty, as the desktop would. Runs the loop `ms`.
+inline void fermerDansLaBoucle(QWidget* fenetre, const QString& bouton, int ms) {
+    QPointer<QWidget> f = fenetre;
+    QTimer::singleShot(0, fenetre, [f, bouton] {
+        if (bouton.isEmpty())
+            f->close();
+        else
+            QTest::mouseClick(f->findChild<QWidget*>(bouton), Qt::LeftButton);
+    });
+    QTimer::singleShot(ms, qApp, [] { QCoreApplication::exit(0); }); // quit() closes windows
+    QApplication::exec();
+}
 
 // A window W (the main window, FormTalvan) on the fakes, loaded: in a language ("F", "E"), the
 // fake clock at a UT instant ("2008-02-11T12:00Z", empty for the fake's own) in a zone.
