@@ -88,8 +88,6 @@ private slots:
         QTest::newRow("jour") << u"Combo1_0"_s << u"Jour"_s << u"Día"_s;
         QTest::newRow("correction")
             << u"Text8"_s << u"Correction en Longitude"_s << u"Corrección por Longitud"_s;
-        QTest::newRow("angle") << u"Text12"_s << u"Angle mesuré au mur"_s
-                               << u"Ángulo medido en la pared"_s;
         QTest::newRow("resultat") << u"Text15"_s << u"Déclinaison du mur, moyenne"_s
                                   << u"Declinación de la pared, media"_s;
         QTest::newRow("montre") << u"Image1"_s << u"Horloge arrêtée"_s << u"Reloj parado"_s;

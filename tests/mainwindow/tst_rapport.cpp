@@ -219,26 +219,15 @@ private slots:
     }
 
     // The commands on the context menu of the lines and the result field, in the window's
-    // language, with their shortcuts as Qt names them; the tooltips name the same keys.
-    void menu_data() {
-        QTest::addColumn<QString>("langue");
-        QTest::addColumn<QStringList>("entrees");
-        QTest::addColumn<QString>("bulle");
-        QTest::newRow("es") << "E"
-                            // Qt's Spanish texts name the key "Control".
-                            << QStringList{"Copiar el informe\tControl+C",
-                                           "Guardar en CSV…\tControl+S", "Imprimir…\tControl+P"}
-                            << "Clic derecho: menú del informe. Control+C copia el informe (o el "
-                               "texto seleccionado), Control+S lo guarda en CSV, Control+P lo "
-                               "imprime.";
-    }
+    // language, with their shortcuts as Qt names them (in Spanish, "Control"); the tooltips
+    // name the same keys.
     void menu() {
-        QFETCH(QString, langue);
-        QFETCH(QStringList, entrees);
-        QFETCH(QString, bulle);
-        Banc b(qPrintable(langue));
+        const QStringList entrees{"Copiar el informe\tControl+C", "Guardar en CSV…\tControl+S",
+                                  "Imprimir…\tControl+P"};
+        Banc b("E");
         for (const char* nom : {"DG_0", "DG_4", "Text15"}) {
-            QCOMPARE(b.c(nom)->toolTip(), bulle);
+            for (const char* touche : {"Control+C", "Control+S", "Control+P"})
+                QVERIFY2(b.c(nom)->toolTip().contains(touche), qPrintable(b.c(nom)->toolTip()));
             QContextMenuEvent clic(QContextMenuEvent::Mouse, QPoint(5, 5),
                                    b.c(nom)->mapToGlobal(QPoint(5, 5)));
             QApplication::sendEvent(b.c(nom), &clic);
