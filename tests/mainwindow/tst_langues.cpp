@@ -3,6 +3,7 @@
 #include "mainwindow/formtalvan.h"
 #include "overlay/droite.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPointer>
 #include <QSignalSpy>
@@ -99,8 +100,8 @@ private slots:
         }
     }
 
-    // In Spanish too the address asks for French; one address and one overlay per click. (The
-    // overlay's own tests bring the main window back.)
+    // In Spanish too the address asks for French; one address and one overlay per click, in
+    // the window's language for a reader too. (The overlay's own tests bring the window back.)
     void carte() {
         Banc b; // 48°52' N, 2°20' E
         b.clic("Option5_1");
@@ -115,6 +116,11 @@ private slots:
         Droite* d = b.w->fenetreDroite();
         QCOMPARE(legendes(d, {"Label1", "Label2", "Command1"}),
                  QString::fromUtf8("Transparencia|ángulo|Volver"));
+        QStringList lus; // what a screen reader names: both bars and the declination
+        for (const char* nom : {"HScroll1", "HScroll2", "Label4"})
+            lus << QAccessible::queryAccessibleInterface(d->findChild<QWidget*>(nom))
+                       ->text(QAccessible::Name);
+        QCOMPARE(lus.join('|'), QString::fromUtf8("Transparencia|Ángulo|Declinación de la pared"));
     }
 };
 

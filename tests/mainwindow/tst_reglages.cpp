@@ -296,6 +296,15 @@ private slots:
             << "Command5" << QStringList{"Oui"} << r << true << "0= 1= Mem=0 !Langue !lat";
         QTest::newRow("reset, nothing kept")
             << "Command3 Command3 Command5" << rien << rien << true << "0= 1= !Langue !lat";
+        // Each kind of place control changed from the keyboard alone, "Quitter" by the keyboard.
+        for (const auto& [nom, gestes, fichier] :
+             {std::tuple{"keyboard, latitude", "tab:Text1 Text1=45", "deglat=45"},
+              std::tuple{"keyboard, longitude minutes", "tab:Text4 Text4=7", "minlon=7"},
+              std::tuple{"keyboard, south", "tab:Option1 key:Down", "lat=False lon=True"},
+              std::tuple{"keyboard, west", "tab:Option4 key:Down", "lon=False lat=True"}})
+            QTest::newRow(nom) << QString(gestes) + " tab:Command4 key:Space"
+                               << QStringList{"Entree"} << q << false
+                               << QString(fichier) + " Langue=F 0=10.00";
         QTest::newRow("SIGTERM") << "Text2 sigterm" << rien << rien << false
                                  << "lat=True 0=10.00 1=20.00 Mem=2 Langue=F";
         QTest::newRow("SIGTERM, About open, nothing changed")
@@ -318,28 +327,6 @@ private slots:
         QCOMPARE(m_vues, boites);
         QTRY_COMPARE(A->w->isVisible(), ouverte);
         verifierFichier(fichier);
-    }
-
-    // Each place field and hemisphere changed from the keyboard alone, then "Quitter" by the
-    // keyboard and Enter on the question.
-    void clavier_data() {
-        QTest::addColumn<QString>("gestes");
-        QTest::addColumn<QString>("fichier");
-        for (const auto& [nom, gestes, fichier] :
-             {std::tuple{"latitude", "tab:Text1 Text1=45", "deglat=45"},
-              std::tuple{"longitude minutes", "tab:Text4 Text4=7", "minlon=7"},
-              std::tuple{"south", "tab:Option1 key:Down", "lat=False lon=True"},
-              std::tuple{"west", "tab:Option4 key:Down", "lon=False lat=True"}})
-            QTest::newRow(nom) << gestes << fichier;
-    }
-    void clavier() {
-        QFETCH(QString, gestes);
-        QFETCH(QString, fichier);
-        demarrer(false);
-        m_reponses = QStringList{"Entree"};
-        jouer(gestes + " tab:Command4 key:Space");
-        QCOMPARE(m_vues, QStringList{"QuestionQuitter:Oui/Non"});
-        verifierFichier(fichier + " Langue=F");
     }
 
     // Two copies on one file, B started first; A0... is the text A showed in line 0.

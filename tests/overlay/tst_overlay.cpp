@@ -3,7 +3,6 @@
 #include "overlay/droite.h"
 #include "overlay/maplink.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QScrollBar>
@@ -138,28 +137,6 @@ private slots:
         for (int t : touches)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key(t));
         QCOMPARE(barre(&d, "HScroll2")->value(), angle);
-    }
-
-    // A screen reader names both bars and the declination in the window's language.
-    void nomsAccessibles_data() {
-        QTest::addColumn<int>("langue");
-        QTest::addColumn<QString>("noms");
-        QTest::newRow("fr") << 1 << QString::fromUtf8("Transparence|Angle|Déclinaison du mur");
-        QTest::newRow("es") << 2
-                            << QString::fromUtf8("Transparencia|Ángulo|Declinación de la pared");
-    }
-
-    void nomsAccessibles() {
-        QFETCH(int, langue);
-        QFETCH(QString, noms);
-        FakeWindowEffects effets;
-        Droite d(effets);
-        d.appliquerLangue(langue);
-        QStringList lus;
-        for (const char* nom : {"HScroll1", "HScroll2", "Label4"})
-            lus << QAccessible::queryAccessibleInterface(d.findChild<QWidget*>(nom))
-                       ->text(QAccessible::Name);
-        QCOMPARE(lus.join('|'), noms);
     }
 
     // Any button on the window's own surface drags it, not on the panel or the read-out.
