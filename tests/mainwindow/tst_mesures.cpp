@@ -80,56 +80,49 @@ private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
     // The sun and the wall through the window, the clock running at a UT instant in the place's
-    // own zone. Sun: NOAA solar calculator formulas (python3, no refraction) at that instant.
-    // Local time and date: the zone's offset (Python's zoneinfo). Wall, by hand: the normal's
-    // azimuth is az + 90 - a (scale read from the wall's right-hand end toward the sun), so
-    // D = az - a - 90, brought into -180..180 by a full turn.
+    // own zone (the clock's tests check the times and dates shown). Sun: NOAA solar calculator
+    // formulas (python3, no refraction) at that instant. Wall, by hand: the normal's azimuth is
+    // az + 90 - a (scale read from the wall's right-hand end toward the sun), so D = az - a - 90,
+    // brought into -180..180 by a full turn.
     void soleilEtMur_data() {
         QTest::addColumn<QString>("lieu");
         QTest::addColumn<QString>("zone");
         QTest::addColumn<QString>("utc");
         QTest::addColumn<QString>("langue");
-        QTest::addColumn<QString>("heures");       // Text10 Text11 day/month/year
         QTest::addColumn<QList<double>>("soleil"); // declination, azimuth, altitude
         QTest::addColumn<QList<double>>("murs");   // angle, D, angle, D, ...
         const auto ligne = [](const char* nom, const char* lieu, const char* zone, const char* utc,
-                              const char* heures, QList<double> soleil, QList<double> murs,
-                              const char* langue = "F") {
-            QTest::newRow(nom) << lieu << zone << utc << langue << heures << soleil << murs;
+                              QList<double> soleil, QList<double> murs, const char* langue = "F") {
+            QTest::newRow(nom) << lieu << zone << utc << langue << soleil << murs;
         };
         // D = 178.6594 - 45 - 90; 178.6594 - 135 - 90.
         ligne("Paris N E, noon", "48 52 N 2 20 E", "Europe/Paris", "2008-02-11T12:00Z",
-              "13.00.00 12.00.00 11/2/2008", {-14.1340, 178.6594, 26.9899},
-              {45, 43.6594, 135, -46.3406});
+              {-14.1340, 178.6594, 26.9899}, {45, 43.6594, 135, -46.3406});
         // North-facing walls: 287.2089 - 10 - 90 = 187.2089 - 360; 287.2089 - 30 - 90.
         ligne("Paris N E, evening, north wall", "48 52 N 2 20 E", "Europe/Paris",
-              "2008-06-21T18:00Z", "20.00.00 18.00.00 21/6/2008", {23.4382, 287.2089, 16.2633},
-              {10, -172.7911, 30, 167.2089});
+              "2008-06-21T18:00Z", {23.4382, 287.2089, 16.2633}, {10, -172.7911, 30, 167.2089});
         // 130.5078 - 60 - 90.
         ligne("New York N W", "40 42 N 74 00 O", "America/New_York", "2008-02-11T14:00Z",
-              "09.00.00 14.00.00 11/2/2008", {-14.1067, 130.5078, 19.7057}, {60, -19.4922}, "E");
+              {-14.1067, 130.5078, 19.7057}, {60, -19.4922}, "E");
         // Local morning of 11 March, UT still 10 March: 65.3569 - 170 - 90 + 360.
         ligne("Sydney S E, UT the day before", "33 52 S 151 12 E", "Australia/Sydney",
-              "2008-03-10T23:00Z", "10.00.00 23.00.00 11/3/2008", {-3.6666, 65.3569, 37.4462},
-              {170, 165.3569});
+              "2008-03-10T23:00Z", {-3.6666, 65.3569, 37.4462}, {170, 165.3569});
         // Sun just past north: 349.7092 - 70 - 90 - 360; 349.7092 - 10 - 90 - 360.
         ligne("Sydney S E, sun past north", "33 52 S 151 12 E", "Australia/Sydney",
-              "2008-06-21T02:35Z", "12.35.00 02.35.00 21/6/2008", {23.4401, 349.7092, 31.9838},
-              {70, -170.2908, 10, -110.2908});
+              "2008-06-21T02:35Z", {23.4401, 349.7092, 31.9838}, {70, -170.2908, 10, -110.2908});
         // 303.7461 - 30 - 90 - 360.
         ligne("Rio S O", "22 54 S 43 12 O", "America/Sao_Paulo", "2008-06-21T19:00Z",
-              "16.00.00 19.00.00 21/6/2008", {23.4380, 303.7461, 14.5279}, {30, -176.2539});
+              {23.4380, 303.7461, 14.5279}, {30, -176.2539});
         // Local 21 June, UT already 22 June: 279.5196 - 90 - 90.
         ligne("Los Angeles N O, evening, UT the day after", "34 03 N 118 15 O",
-              "America/Los_Angeles", "2008-06-22T00:30Z", "17.30.00 00.30.00 21/6/2008",
-              {23.4366, 279.5196, 29.8769}, {90, 99.5196});
+              "America/Los_Angeles", "2008-06-22T00:30Z", {23.4366, 279.5196, 29.8769},
+              {90, 99.5196});
     }
     void soleilEtMur() {
         QFETCH(QString, lieu);
         QFETCH(QString, zone);
         QFETCH(QString, utc);
         QFETCH(QString, langue);
-        QFETCH(QString, heures);
         QFETCH(QList<double>, soleil);
         QFETCH(QList<double>, murs);
         Banc b(qPrintable(utc), qPrintable(zone), qPrintable(langue));
@@ -137,12 +130,6 @@ private slots:
         const bool fr = langue == "F";
         for (qsizetype i = 0; i < murs.size(); i += 2) {
             b.calculer(QString::number(murs[i]));
-            const QStringList h = heures.split(' ');
-            QCOMPARE(b.texte("Text10") + ' ' + b.texte("Text11"), h[0] + ' ' + h[1]);
-            QCOMPARE(b.c<QComboBox>("Combo1_0")->currentText() + '/' +
-                         b.c<QComboBox>("Combo1_1")->currentText() + '/' +
-                         b.c<QComboBox>("Combo1_2")->currentText(),
-                     h[2]);
             // Two decimals shown; the program's short theory is within 0.02 of NOAA.
             QString t9 = b.texte("Text9");
             QVERIFY2(t9.endsWith(u'°') && std::fabs(t9.chopped(1).toDouble() - soleil[0]) < 0.02,
