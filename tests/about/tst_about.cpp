@@ -19,8 +19,6 @@ private slots:
         const QString courriel =
             "mailto:auteur@example.org?subject=Orsa%26line%20%23%C3%A9%20V3.0.12";
         QTest::newRow("mail, percent-encoded subject") << 2 << 0 << courriel;
-        QTest::newRow("author's site") << 3 << 0 << "https://auteur.example.org";
-        QTest::newRow("translator") << 5 << 0 << "https://traduction.example.org/index.htm";
         QTest::newRow("translator, Tab") << 5 << 1 << "https://traduction.example.org/index.htm";
         QTest::newRow("author's site, Tab") << 3 << 2 << "https://auteur.example.org";
         QTest::newRow("mail, Tab") << 2 << 3 << courriel;
@@ -54,18 +52,6 @@ private slots:
         }
         QCOMPARE(fakes.opener.adresses.size(), 1);
         QCOMPARE(fakes.opener.adresses.first().toString(QUrl::FullyEncoded), attendu);
-    }
-
-    void fermeture() {
-        FakeServices fakes;
-        QPointer<About> about = new About(fakes.services(), QIcon(), QPixmap());
-        QSignalSpy retour(about.data(), &About::retour);
-        about->show();
-        QVERIFY(QTest::qWaitForWindowExposed(about));
-        QTest::mouseClick(about->findChild<QWidget*>("Command1"), Qt::LeftButton);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(about.isNull());
-        QCOMPARE(retour.size(), 1);
     }
 };
 

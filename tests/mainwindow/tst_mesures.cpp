@@ -20,31 +20,19 @@ const QString Nuit =
 const QString Noche =
     QString::fromUtf8("El sol está bajo el horizonte a la hora de la medida, vuelva a empezar.");
 
-struct Banc {
-    FakeServices fakes;
-    FormTalvan w{fakes.services()};
-
-    // The fake's 11 Feb 2008 12:00 UT in Paris unless told; "F" French, "E" Spanish.
-    explicit Banc(const char* utc = "", const char* zone = "Europe/Paris",
-                  const char* langue = "F") {
-        if (*utc)
-            fakes.clock.regler(QDateTime::fromString(QString::fromLatin1(utc), Qt::ISODate));
-        fakes.clock.reglerZone(zone);
-        fakes.settings.valeurs.insert("Start/Langue", langue);
-        w.Charger();
-    }
-    template <typename T = QWidget> T* c(const QString& nom) const { return w.findChild<T*>(nom); }
+// The fake's 11 Feb 2008 12:00 UT in Paris unless told; "F" French, "E" Spanish.
+struct Banc : Fenetre<FormTalvan> {
+    explicit Banc(const char* utc = "", const char* zone = "Europe/Paris", const char* langue = "F")
+        : Fenetre(langue, utc, zone) {}
     QLineEdit* dg(int i) const { return c<QLineEdit>(QStringLiteral("DG_%1").arg(i)); }
     QCheckBox* chec(int i) const { return c<QCheckBox>(QStringLiteral("Chec_%1").arg(i)); }
-    QString texte(const QString& nom) const { return c(nom)->property("text").toString(); }
     // Mem, then per line X ticked, o a value not ticked, . empty; " !" if the input error shows.
     QString liste() const {
-        QString r = QString::number(w.etat().Mem) + ' ';
+        QString r = QString::number(w->etat().Mem) + ' ';
         for (int i = 0; i < 5; ++i)
             r += chec(i)->isChecked() ? 'X' : dg(i)->text().isEmpty() ? '.' : 'o';
         return r + (texte("Label7") == Erreur ? " !" : "");
     }
-    void clic(const QString& nom) const { QTest::mouseClick(c(nom), Qt::LeftButton); }
     void cocher(int i) const {
         QTest::mouseClick(chec(i), Qt::LeftButton);
         QCoreApplication::processEvents(); // the mouse-up check runs after the click
@@ -92,76 +80,49 @@ private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
     // The sun and the wall through the window, the clock running at a UT instant in the place's
-    // own zone. Sun: NOAA solar calculator formulas (python3, no refraction) at that instant.
-    // Local time and date: the zone's offset (Python's zoneinfo). Wall, by hand: the normal's
-    // azimuth is az + 90 - a (scale read from the wall's right-hand end toward the sun), so
-    // D = az - a - 90, brought into -180..180 by a full turn.
+    // own zone (the clock's tests check the times and dates shown). Sun: NOAA solar calculator
+    // formulas (python3, no refraction) at that instant. Wall, by hand: the normal's azimuth is
+    // az + 90 - a (scale read from the wall's right-hand end toward the sun), so D = az - a - 90,
+    // brought into -180..180 by a full turn.
     void soleilEtMur_data() {
         QTest::addColumn<QString>("lieu");
         QTest::addColumn<QString>("zone");
         QTest::addColumn<QString>("utc");
         QTest::addColumn<QString>("langue");
-        QTest::addColumn<QString>("heures");       // Text10 Text11 day/month/year
         QTest::addColumn<QList<double>>("soleil"); // declination, azimuth, altitude
         QTest::addColumn<QList<double>>("murs");   // angle, D, angle, D, ...
         const auto ligne = [](const char* nom, const char* lieu, const char* zone, const char* utc,
-                              const char* heures, QList<double> soleil, QList<double> murs,
-                              const char* langue = "F") {
-            QTest::newRow(nom) << lieu << zone << utc << langue << heures << soleil << murs;
+                              QList<double> soleil, QList<double> murs, const char* langue = "F") {
+            QTest::newRow(nom) << lieu << zone << utc << langue << soleil << murs;
         };
         // D = 178.6594 - 45 - 90; 178.6594 - 135 - 90.
         ligne("Paris N E, noon", "48 52 N 2 20 E", "Europe/Paris", "2008-02-11T12:00Z",
-              "13.00.00 12.00.00 11/2/2008", {-14.1340, 178.6594, 26.9899},
-              {45, 43.6594, 135, -46.3406});
-        // D = 210.2411 - 80 - 90.
-        ligne("Paris N E, afternoon", "48 52 N 2 20 E", "Europe/Paris", "2008-02-11T14:00Z",
-              "15.00.00 14.00.00 11/2/2008", {-14.1067, 210.2411, 22.0653}, {80, 40.2411}, "E");
+              {-14.1340, 178.6594, 26.9899}, {45, 43.6594, 135, -46.3406});
         // North-facing walls: 287.2089 - 10 - 90 = 187.2089 - 360; 287.2089 - 30 - 90.
         ligne("Paris N E, evening, north wall", "48 52 N 2 20 E", "Europe/Paris",
-              "2008-06-21T18:00Z", "20.00.00 18.00.00 21/6/2008", {23.4382, 287.2089, 16.2633},
-              {10, -172.7911, 30, 167.2089});
+              "2008-06-21T18:00Z", {23.4382, 287.2089, 16.2633}, {10, -172.7911, 30, 167.2089});
         // 130.5078 - 60 - 90.
         ligne("New York N W", "40 42 N 74 00 O", "America/New_York", "2008-02-11T14:00Z",
-              "09.00.00 14.00.00 11/2/2008", {-14.1067, 130.5078, 19.7057}, {60, -19.4922});
+              {-14.1067, 130.5078, 19.7057}, {60, -19.4922}, "E");
         // Local morning of 11 March, UT still 10 March: 65.3569 - 170 - 90 + 360.
         ligne("Sydney S E, UT the day before", "33 52 S 151 12 E", "Australia/Sydney",
-              "2008-03-10T23:00Z", "10.00.00 23.00.00 11/3/2008", {-3.6666, 65.3569, 37.4462},
-              {170, 165.3569});
+              "2008-03-10T23:00Z", {-3.6666, 65.3569, 37.4462}, {170, 165.3569});
         // Sun just past north: 349.7092 - 70 - 90 - 360; 349.7092 - 10 - 90 - 360.
         ligne("Sydney S E, sun past north", "33 52 S 151 12 E", "Australia/Sydney",
-              "2008-06-21T02:35Z", "12.35.00 02.35.00 21/6/2008", {23.4401, 349.7092, 31.9838},
-              {70, -170.2908, 10, -110.2908});
+              "2008-06-21T02:35Z", {23.4401, 349.7092, 31.9838}, {70, -170.2908, 10, -110.2908});
         // 303.7461 - 30 - 90 - 360.
         ligne("Rio S O", "22 54 S 43 12 O", "America/Sao_Paulo", "2008-06-21T19:00Z",
-              "16.00.00 19.00.00 21/6/2008", {23.4380, 303.7461, 14.5279}, {30, -176.2539}, "E");
-        // Afternoon after UT midnight: 294.6297 - 10 - 90 - 360.
-        ligne("Auckland S E, 02:00 UT", "36 51 S 174 46 E", "Pacific/Auckland", "2008-12-21T02:00Z",
-              "15.00.00 02.00.00 21/12/2008", {-23.4391, 294.6297, 64.5046}, {10, -165.3703});
-        // Local 21 December, UT still 20 December: 41.5641 - 140 - 90 + 360.
-        ligne("Auckland S E, 23:30 UT the day before", "36 51 S 174 46 E", "Pacific/Auckland",
-              "2008-12-20T23:30Z", "12.30.00 23.30.00 21/12/2008", {-23.4388, 41.5641, 72.9466},
-              {140, 171.5641});
-        // Morning on both sides of UT midnight: 92.8311 - 100 - 90; 103.9655 - 100 - 90.
-        ligne("Tokyo N E, morning, UT the day before", "35 41 N 139 46 E", "Asia/Tokyo",
-              "2008-06-20T23:30Z", "08.30.00 23.30.00 21/6/2008", {23.4402, 92.8311, 46.8059},
-              {100, -97.1689});
-        ligne("Tokyo N E, morning, same UT day", "35 41 N 139 46 E", "Asia/Tokyo",
-              "2008-06-21T00:30Z", "09.30.00 00.30.00 21/6/2008", {23.4402, 103.9655, 58.8489},
-              {100, -86.0345});
-        // Evening on both sides of UT midnight: 272.0000 - 90 - 90; 279.5196 - 90 - 90.
-        ligne("Los Angeles N O, evening, same UT day", "34 03 N 118 15 O", "America/Los_Angeles",
-              "2008-06-21T23:30Z", "16.30.00 23.30.00 21/6/2008", {23.4369, 272.0000, 42.2304},
-              {90, 92.0000});
+              {23.4380, 303.7461, 14.5279}, {30, -176.2539});
+        // Local 21 June, UT already 22 June: 279.5196 - 90 - 90.
         ligne("Los Angeles N O, evening, UT the day after", "34 03 N 118 15 O",
-              "America/Los_Angeles", "2008-06-22T00:30Z", "17.30.00 00.30.00 21/6/2008",
-              {23.4366, 279.5196, 29.8769}, {90, 99.5196});
+              "America/Los_Angeles", "2008-06-22T00:30Z", {23.4366, 279.5196, 29.8769},
+              {90, 99.5196});
     }
     void soleilEtMur() {
         QFETCH(QString, lieu);
         QFETCH(QString, zone);
         QFETCH(QString, utc);
         QFETCH(QString, langue);
-        QFETCH(QString, heures);
         QFETCH(QList<double>, soleil);
         QFETCH(QList<double>, murs);
         Banc b(qPrintable(utc), qPrintable(zone), qPrintable(langue));
@@ -169,12 +130,6 @@ private slots:
         const bool fr = langue == "F";
         for (qsizetype i = 0; i < murs.size(); i += 2) {
             b.calculer(QString::number(murs[i]));
-            const QStringList h = heures.split(' ');
-            QCOMPARE(b.texte("Text10") + ' ' + b.texte("Text11"), h[0] + ' ' + h[1]);
-            QCOMPARE(b.c<QComboBox>("Combo1_0")->currentText() + '/' +
-                         b.c<QComboBox>("Combo1_1")->currentText() + '/' +
-                         b.c<QComboBox>("Combo1_2")->currentText(),
-                     h[2]);
             // Two decimals shown; the program's short theory is within 0.02 of NOAA.
             QString t9 = b.texte("Text9");
             QVERIFY2(t9.endsWith(u'°') && std::fabs(t9.chopped(1).toDouble() - soleil[0]) < 0.02,
@@ -198,40 +153,19 @@ private slots:
         QTest::addColumn<QString>("angle");
         QTest::addColumn<QString>("fr");
         QTest::addColumn<QString>("es");
-        QTest::newRow("angle 250") << ""
-                                   << ""
-                                   << "250" << Angle << Angulo;
-        QTest::newRow("angle 6786.74") << ""
-                                       << ""
-                                       << "6786.74" << Angle << Angulo;
-        QTest::newRow("angle -0.5") << ""
-                                    << ""
-                                    << "-0,5" << Angle << Angulo;
-        QTest::newRow("no angle") << ""
-                                  << ""
-                                  << "abc5" << Erreur << Error;
-        QTest::newRow("angle beyond a double") << ""
-                                               << ""
-                                               << "1e999" << Erreur << Error;
+        const auto ligne = [](const char* nom, const char* utc, const char* saisie,
+                              const char* angle, const QString& fr, const QString& es) {
+            QTest::newRow(nom) << utc << saisie << angle << fr << es;
+        };
+        ligne("angle 250", "", "", "250", Angle, Angulo);
+        ligne("angle -0.5", "", "", "-0,5", Angle, Angulo);
+        ligne("no angle", "", "", "abc5", Erreur, Error);
+        ligne("angle beyond a double", "", "", "1e999", Erreur, Error);
         // 20:00 in Paris on 15 December: altitude -29.30.
-        QTest::newRow("sun below the horizon") << "2008-12-15T19:00Z"
-                                               << ""
-                                               << "45" << Nuit << Noche;
-        QTest::newRow("at the pole") << ""
-                                     << "Text1=90"
-                                     << "45" << Erreur << Error;
-        QTest::newRow("day empty") << ""
-                                   << "/2/2008"
-                                   << "45" << Erreur << Error;
-        QTest::newRow("day 0") << ""
-                               << "0/2/2008"
-                               << "45" << Erreur << Error;
-        QTest::newRow("month -1") << ""
-                                  << "11/-1/2008"
-                                  << "45" << Erreur << Error;
-        QTest::newRow("year a word") << ""
-                                     << "11/2/abc"
-                                     << "45" << Erreur << Error;
+        ligne("sun below the horizon", "2008-12-15T19:00Z", "", "45", Nuit, Noche);
+        ligne("at the pole", "", "Text1=90", "45", Erreur, Error);
+        ligne("day 0", "", "0/2/2008", "45", Erreur, Error);
+        ligne("year a word", "", "11/2/abc", "45", Erreur, Error);
     }
     void refus() {
         QFETCH(QString, utc);
@@ -258,7 +192,7 @@ private slots:
     void messageGarde() {
         Banc b;
         b.calculer("250");
-        b.w.Timer1_Timer();
+        b.w->Timer1_Timer();
         b.clic("Command2");
         QCOMPARE(b.texte("Label7"), Angle);
         b.calculer("45");
@@ -279,12 +213,9 @@ private slots:
         QTest::addColumn<QString>("date");
         QTest::addColumn<double>("declinaison"); // NaN: none shown
         QTest::newRow("day empty") << "/2/2008" << qQNaN();
-        QTest::newRow("day 0") << "0/2/2008" << qQNaN();
-        QTest::newRow("day -3") << "-3/2/2008" << qQNaN();
         QTest::newRow("month a word") << "11/fev/2008" << qQNaN();
         QTest::newRow("year 0") << "11/2/0" << qQNaN();
         QTest::newRow("31 November") << "31/11/2008" << -21.9019;
-        QTest::newRow("1 December") << "1/12/2008" << -21.9019;
         QTest::newRow("year 2150") << "11/2/2150" << -13.9464;
     }
     void dates() {
@@ -292,7 +223,7 @@ private slots:
         QFETCH(double, declinaison);
         Banc b;
         b.date(date);
-        b.w.Timer1_Timer();
+        b.w->Timer1_Timer();
         const bool aucune = std::isnan(declinaison);
         for (const char* nom : {"Text9", "Text7", "Text13", "Label35", "Label36"})
             QVERIFY2(b.texte(nom).isEmpty() == aucune, nom);
@@ -342,8 +273,8 @@ private slots:
     }
 
     // Lines typed, then ticked by mouse; a comma means a French locale. Every average redraws the
-    // wall in green (",50" is no 0); a sum that overflows shows no average, not ".00". Walls
-    // near north, by hand: each value within 180 of the first, the mean back into -180..180.
+    // wall in green (",50" is no 0); a sum that overflows shows no average, not ".00". The circular
+    // average itself is the solar tests' business; one row shows it reaches the window.
     void moyenne_data() {
         QTest::addColumn<QStringList>("lignes");
         QTest::addColumn<QString>("attendu");
@@ -354,11 +285,6 @@ private slots:
         QTest::newRow("sum overflows") << QStringList{"1.7e308", "1.7e308"} << "" << true;
         QTest::newRow("north, from the west")
             << QStringList{"179.50", "-179.50"} << "180.00" << false;
-        QTest::newRow("north, from the east")
-            << QStringList{"-179.50", "179.50"} << "-180.00" << false;
-        QTest::newRow("-180 alone") << QStringList{"-180.00"} << "-180.00" << false;
-        QTest::newRow("north-east")
-            << QStringList{"-170.00", "170.00", "-160.00"} << "-173.33" << false;
         // Typed beyond -180..180: the plain mean, (400 - 300) / 2, and the message.
         QTest::newRow("400 typed") << QStringList{"400", "-300"} << "50.00" << true;
     }
@@ -390,10 +316,10 @@ private slots:
         auto* text1 = b.c<QLineEdit>("Text1");
         b.taper(text1, "-48");
         QVERIFY2(!text1->text().contains('-'), qPrintable(text1->text()));
-        QCOMPARE(b.w.etat().Lat, -(text1->text().toDouble() + 52.0 / 60));
+        QCOMPARE(b.w->etat().Lat, -(text1->text().toDouble() + 52.0 / 60));
         b.taper(b.c<QLineEdit>("Text4"), "-3");
         QCOMPARE(b.texte("Text4"), QString());
-        QCOMPARE(b.w.etat().Lon, -2.0);
+        QCOMPARE(b.w->etat().Lon, -2.0);
     }
 };
 

@@ -86,7 +86,7 @@ class TestReglages : public QObject {
                 &FormTalvan::FinDeSession);
     }
     // Answers the message boxes in turn: Oui, Non, Ok, Entree (the default button), Echap,
-    // Fermer (its close box), SIGTERM (the program asked to end while the box is open).
+    // SIGTERM (the program asked to end while the box is open).
     void repondre() {
         auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!m)
@@ -102,8 +102,6 @@ class TestReglages : public QObject {
                       : r == "Non" ? QMessageBox::No
                                    : QMessageBox::Ok)
                 ->click();
-        else if (r == "Fermer")
-            m->close();
         else if (r == "SIGTERM") {
             ::raise(SIGTERM);
             QVERIFY(QTest::qWaitFor([m] { return !m->isVisible(); }));
@@ -228,17 +226,14 @@ private slots:
             << QByteArray("[Start]\ndeglat=43,5\n0=12,50\n") << "C"
             << "43,5N 1 X12,50 . . . . = 12.50"
             << "Text1 Command4" << oui << "deglat=\"43,5\" 0=\"12,50\" Mem=1";
-        QTest::newRow("comment line")
-            << QByteArray("[Start]\n# mur sud\ndeglat=43\nlat=False\n0=10.00\n") << "C"
+        QTest::newRow("comment and stray lines")
+            << QByteArray("[Start]\n# mur sud\ndeglat=43\nmur sud\nlat=False\n0=10.00\n") << "C"
             << "43S 1 X10.00 . . . . = 10.00"
             << "Command4" << QStringList() << "deglat=43 lat=False 0=10.00 Langue=F";
         QTest::newRow("byte-order mark")
             << QByteArray("\xEF\xBB\xBF[Start]\nLangue=E\ndeglat=43\n") << "C"
             << "43N 0 . . . . . = "
             << "Command4" << QStringList() << "deglat=43 Langue=E";
-        QTest::newRow("stray line") << QByteArray("[Start]\ndeglat=43\nmur sud\n0=10.00\n") << "C"
-                                    << "43N 1 X10.00 . . . . = 10.00"
-                                    << "Command4" << QStringList() << "deglat=43 0=10.00 Langue=F";
         QTest::newRow("binary junk")
             << QByteArray("\x01\xff\x80=\x7f\n\0\x02[\n[Start]\ndeglat=12\n", 28) << "C"
             << "12N 0 . . . . . = "
@@ -291,20 +286,25 @@ private slots:
                              << "lat=True 0=10.00 1=20.00 2= Mem=2 Langue=F";
         QTest::newRow("No") << "Text2 Command4" << QStringList{"Non"} << q << false << intact;
         QTest::newRow("Escape") << "Text2 Command4" << QStringList{"Echap"} << q << true << intact;
-        QTest::newRow("question's close box")
-            << "Text2 Command4" << QStringList{"Fermer"} << q << true << intact;
         QTest::newRow("close box, Escape")
             << "Text2 fermer" << QStringList{"Echap"} << q << true << intact;
         QTest::newRow("close box, Yes, Spanish")
             << "Option5_1 Text2 fermer" << QStringList{"Entree"}
             << QStringList{u"QuestionQuitter:Sí/No"_s} << false << "lat=True Langue=E";
-        QTest::newRow("reset, No") << "Command5 Command4" << QStringList{"Non"} << r << false
-                                   << "0=10.00 1=20.00 Langue=F !lat";
         QTest::newRow("reset, Escape") << "Command5" << QStringList{"Echap"} << r << true << intact;
         QTest::newRow("reset, Yes")
             << "Command5" << QStringList{"Oui"} << r << true << "0= 1= Mem=0 !Langue !lat";
         QTest::newRow("reset, nothing kept")
             << "Command3 Command3 Command5" << rien << rien << true << "0= 1= !Langue !lat";
+        // Each kind of place control changed from the keyboard alone, "Quitter" by the keyboard.
+        for (const auto& [nom, gestes, fichier] :
+             {std::tuple{"keyboard, latitude", "tab:Text1 Text1=45", "deglat=45"},
+              std::tuple{"keyboard, longitude minutes", "tab:Text4 Text4=7", "minlon=7"},
+              std::tuple{"keyboard, south", "tab:Option1 key:Down", "lat=False lon=True"},
+              std::tuple{"keyboard, west", "tab:Option4 key:Down", "lon=False lat=True"}})
+            QTest::newRow(nom) << QString(gestes) + " tab:Command4 key:Space"
+                               << QStringList{"Entree"} << q << false
+                               << QString(fichier) + " Langue=F 0=10.00";
         QTest::newRow("SIGTERM") << "Text2 sigterm" << rien << rien << false
                                  << "lat=True 0=10.00 1=20.00 Mem=2 Langue=F";
         QTest::newRow("SIGTERM, About open, nothing changed")
@@ -327,34 +327,6 @@ private slots:
         QCOMPARE(m_vues, boites);
         QTRY_COMPARE(A->w->isVisible(), ouverte);
         verifierFichier(fichier);
-    }
-
-    // Each place field and hemisphere changed from the keyboard alone, then "Quitter" by the
-    // keyboard and Enter on the question.
-    void clavier_data() {
-        QTest::addColumn<QString>("gestes");
-        QTest::addColumn<QString>("fichier");
-        QTest::newRow("latitude") << "tab:Text1 Text1=45"
-                                  << "deglat=45";
-        QTest::newRow("latitude minutes") << "tab:Text2 Text2=30"
-                                          << "minlat=30";
-        QTest::newRow("longitude") << "tab:Text3 Text3=5"
-                                   << "deglon=5";
-        QTest::newRow("longitude minutes") << "tab:Text4 Text4=7"
-                                           << "minlon=7";
-        QTest::newRow("south") << "tab:Option1 key:Down"
-                               << "lat=False lon=True";
-        QTest::newRow("west") << "tab:Option4 key:Down"
-                              << "lon=False lat=True";
-    }
-    void clavier() {
-        QFETCH(QString, gestes);
-        QFETCH(QString, fichier);
-        demarrer(false);
-        m_reponses = QStringList{"Entree"};
-        jouer(gestes + " tab:Command4 key:Space");
-        QCOMPARE(m_vues, QStringList{"QuestionQuitter:Oui/Non"});
-        verifierFichier(fichier + " Langue=F");
     }
 
     // Two copies on one file, B started first; A0... is the text A showed in line 0.

@@ -88,14 +88,7 @@ private slots:
         QVERIFY(d && QTest::qWaitForWindowExposed(d));
         QTRY_VERIFY(!f.windowHandle() || !f.windowHandle()->isExposed());
         QSignalSpy fin(qApp, &QGuiApplication::lastWindowClosed);
-        QTimer::singleShot(0, d, [d, parRetour] {
-            if (parRetour)
-                QTest::mouseClick(d->findChild<QWidget*>("Command1"), Qt::LeftButton);
-            else
-                d->close();
-        });
-        QTimer::singleShot(300, qApp, [] { QCoreApplication::exit(0); }); // quit() closes windows
-        QApplication::exec();
+        fermerDansLaBoucle(d, parRetour ? "Command1" : "", 300);
         QVERIFY(d.isNull());
         QCOMPARE(fin.count(), 0);
         QVERIFY(QTest::qWaitForWindowExposed(&f));

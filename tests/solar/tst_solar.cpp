@@ -50,10 +50,8 @@ private slots:
         using namespace solar;
         Ligne("JD 1582-10-04, last Julian day", 2299159.5, [] { return JourJulien(4, 10, 1582); });
         Ligne("JD 1582-10-15, Gregorian", 2299160.5, [] { return JourJulien(15, 10, 1582); });
-        Ligne("JD Meeus 1957-10-04.81", 2436116.31, [] { return JourJulien(4.81, 10, 1957); });
         Ligne("JD Meeus 333-01-27.5", 1842713.0, [] { return JourJulien(27.5, 1, 333); });
         Ligne("Modulo360 keeps 360", 360, [] { return Modulo360(360); });
-        Ligne("Modulo360 -360", 0, [] { return Modulo360(-360); });
         Ligne("Modulo360 largest int32", 127.5, [] { return Modulo360(2147483647.5); });
         Ligne(
             "23:59:59 stays below 24", 23.99972, [] { return HeureGMT(23, 59, 59); }, 1e-5);
@@ -63,35 +61,27 @@ private slots:
         // Wall declination: the normal's azimuth is azp + 90 - a (scale read from the
         // wall's right-hand end toward the sun), D = that - 180, modulo 360, by hand.
         Ligne("wall south, morning sun", 0, [] { return DeclinaisonMur(135, 90 - 45); });
-        Ligne("wall south, afternoon sun", 0, [] { return DeclinaisonMur(225, 90 - 135); });
         Ligne("wall 30 east of south", -30, [] { return DeclinaisonMur(120, 90 - 60); });
-        Ligne("wall north-west", 135, [] { return DeclinaisonMur(300, 90 - 75); });
         Ligne("250 is 110 east of north", -110, [] { return DeclinaisonMur(350, 90 - 10); });
-        Ligne("190 is 170 east of south", -170, [] { return DeclinaisonMur(350, 90 - 70); });
         Ligne("-250 is 110 west", 110, [] { return DeclinaisonMur(10, 90 - 170); });
         Ligne("south: sun north, normal 10", -170, [] { return DeclinaisonMur(20, 90 - 100); });
         Ligne("due north stays 180", 180, [] { return DeclinaisonMur(270, 90 - 0); });
         Ligne("angle difference across 180", 2, [] { return EcartAngle(179, -179); });
-        Ligne("angle difference back", -2, [] { return EcartAngle(-179, 179); });
         Ligne("average of nothing", 0, [] { return Moyenne({}).has_value(); });
         // On the circle: by hand, each value brought within 180 of the first.
         Ligne("average 179.5, -179.5 is north", 180, [] { return *Moyenne({179.5, -179.5}); });
         Ligne("average -179.5, 179.5", -180, [] { return *Moyenne({-179.5, 179.5}); });
-        Ligne("average 100, -100 is north", 180, [] { return *Moyenne({100, -100}); });
         Ligne("average 179, -179, 178", 179 + 1.0 / 3, [] { return *Moyenne({179, -179, 178}); });
-        Ligne("average -170, 170, 180", -180, [] { return *Moyenne({-170, 170, 180}); });
         Ligne("opposite walls: half turn kept", 0, [] { return *Moyenne({90, -90}); });
         Ligne("typed 400: plain mean", 205, [] { return *Moyenne({400, 10}); });
         // Judged on the average as shown, with two decimals.
         Ligne("180.004 is within", 0, [] { return MoyenneHorsLimites(180.004); });
         Ligne("180.005 is beyond", 1, [] { return MoyenneHorsLimites(180.005); });
-        Ligne("-180.01 is beyond", 1, [] { return MoyenneHorsLimites(-180.01); });
 
         // Val reads as Basic does; ValMesure takes a comma as the separator too.
         Ligne("Val blanks inside", -12, [] { return Val("\t- 1 2\n"); });
         Ligne("Val comma stops", 45, [] { return Val("45,5"); });
         Ligne("Val exponent, trailing text", -350, [] { return Val(" -3.5e2x"); });
-        Ligne("Val exponent D", 1000, [] { return Val("1D3"); });
         Ligne("Val bare exponent letter", 1, [] { return Val("1e"); });
         Ligne("ValMesure second separator", 1.5, [] { return ValMesure("1,5.3"); });
         Ligne("ValMesure leading separator", -0.25, [] { return ValMesure("-,25"); });
@@ -101,30 +91,25 @@ private slots:
         Ligne("LireVal no number", 0, [] { return LireVal(" - ").has_value(); });
         Ligne("time 23.59.59", 86399 / 86400.0, [] { return LireHeure(" 23.59.59 ").value(); });
         Ligne("no hour 24", 0, [] { return LireHeure("24:00").has_value(); });
-        Ligne("no minute 60", 0, [] { return LireHeure("10:60").has_value(); });
         Ligne("no hours alone", 0, [] { return LireHeure("10").has_value(); });
         Ligne("no mixed separators", 0, [] { return LireHeure("10:00.00").has_value(); });
         Ligne("True with blanks", 1, [] { return LireBooleen(" True ").value(); });
         Ligne("2.5 is true", 1, [] { return LireBooleen("2.5").value(); });
         Ligne("no yes", 0, [] { return LireBooleen("yes").has_value(); });
-        Ligne("no point alone", 0, [] { return LireBooleen(".").has_value(); });
 
         // Two decimals, half away from zero; 00, #0 and # before the separator.
         Ligne("00 negative", "-05.30", [] { return Format00(-5.3, "."); });
         Ligne("#0 comma", "-0,25", [] { return FormatDiese0(-0.25, ","); });
         Ligne("# negative rounding to zero", ",00", [] { return FormatDiese(-0.004, ","); });
         Ligne("00 half away from zero", "00.13", [] { return Format00(0.125, "."); });
-        Ligne("# negative half", "-.01", [] { return FormatDiese(-0.005, "."); });
         Ligne("00 carry to a new digit", "100.00", [] { return Format00(99.999, "."); });
         Ligne("# huge", "100000000000000000000.00", [] { return FormatDiese(1e20, "."); });
         // Times of day: TexteHeure of |x|, TexteHeureDuJour of the day fraction.
         Ligne("minus ten minutes", "00.10.00", [] { return TexteHeure(-10 / 1440.0); });
         Ligne("ten minutes to midnight", "23.50.00", [] { return TexteHeureDuJour(-10 / 1440.0); });
         Ligne("rounds up to midnight", "00.00.00", [] { return TexteHeureDuJour(0.999999); });
-        // Map address: latitude with seven decimals, longitude without trailing zeros.
-        Ligne("latitude under a degree", "-0.5000000", [] { return TexteLatitudeCarte(-0.5); });
+        // Map address (the overlay's tests read the whole address): the sign of zero, a carry.
         Ligne("latitude -0", "0.0000000", [] { return TexteLatitudeCarte(-0.0); });
-        Ligne("longitude whole", "-3.", [] { return TexteLongitudeCarte(-3); });
         Ligne("longitude carries", "3.", [] { return TexteLongitudeCarte(2.99999999); });
         // The word for seconds cut to four characters, not bytes.
         Ligne("accented word", "12 h 00 m 00 S\u00e9c.",
@@ -146,11 +131,8 @@ private slots:
 
     void positionSoleil_data() {
         QTest::addColumn<Position>("cas");
-        // NOAA; year 2008, longitudes west positive.
-        QTest::newRow("Paris 12 UT") << Position{11, 2, 0.5, 48.8667, -2.3333, 178.6593, 26.9898};
-        QTest::newRow("New York") << Position{11, 2, 14.0 / 24, 40.7, 74.0, 130.5078, 19.7057};
+        // NOAA; year 2008, longitudes west positive. The main window's tests hold more places.
         QTest::newRow("Sydney") << Position{10, 3, 23.0 / 24, -33.8667, -151.2, 65.3569, 37.4462};
-        QTest::newRow("Tromso night") << Position{21, 6, 23.5 / 24, 69.65, -18.96, 10.0723, 3.4214};
         // Longitude equal to the computed Greenwich hour angle to the last bit (python3): the
         // cosine of the azimuth lands a hair outside -1..1. Altitude 90 - |lat - declination|.
         QTest::newRow("on the meridian, sun north of the zenith")
@@ -184,7 +166,6 @@ private slots:
         QTest::newRow("zenith") << Action(
             [] { PosSoleil(1, 4, 2008, 0.5, 4.793520596423425, 359.0624062811701); });
         QTest::newRow("year 32767.5") << Action([] { PosSoleil(1, 6, 32767.5, 0, 45, 0); });
-        QTest::newRow("year -32768 January") << Action([] { PosSoleil(1, 1, -32768, 0, 45, 0); });
         QTest::newRow("year NaN") << Action([] { PosSoleil(1, 6, Nan, 0.5, 45, 0); });
         QTest::newRow("Julian day of a huge year") << Action([] { JourJulien(1, 1, 1e308); });
         QTest::newRow("Modulo360 beyond int32") << Action([] { Modulo360(-2147483649.0); });
@@ -194,7 +175,6 @@ private slots:
         QTest::newRow("ValMesure 400 digits") << Action([] { ValMesure(std::string(400, '9')); });
         QTest::newRow("format infinity") << Action([] { Format00(HUGE_VAL, "."); });
         QTest::newRow("time of day beyond dates") << Action([] { TexteHeure(2958466.0); });
-        QTest::newRow("negative time beyond dates") << Action([] { TexteHeureDuJour(-3e6); });
         QTest::newRow("map latitude NaN") << Action([] { TexteLatitudeCarte(Nan); });
         QTest::newRow("map longitude huge") << Action([] { TexteLongitudeCarte(1e12); });
     }

@@ -2,6 +2,7 @@
 
 #include "platform/services.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QMap>
 #include <QStringList>
@@ -79,3 +80,46 @@ struct FakeServices {
         return platform::Services{settings, clock, opener, effects, identity, adresses};
     }
 };
+
+#ifdef QT_TESTLIB_LIB // not for the tools that borrow the fakes
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+// Closes a window inside the event loop, where the last window's closing would end the program:
+// by a click on its button `bouton` or, when empty, as the desktop would. Runs the loop `ms`.
+inline void fermerDansLaBoucle(QWidget* fenetre, const QString& bouton, int ms) {
+    QPointer<QWidget> f = fenetre;
+    QTimer::singleShot(0, fenetre, [f, bouton] {
+        if (bouton.isEmpty())
+            f->close();
+        else
+            QTest::mouseClick(f->findChild<QWidget*>(bouton), Qt::LeftButton);
+    });
+    QTimer::singleShot(ms, qApp, [] { QCoreApplication::exit(0); }); // quit() closes windows
+    QApplication::exec();
+}
+
+// A window W (the main window, FormTalvan) on the fakes, loaded: in a language ("F", "E"), the
+// fake clock at a UT instant ("2008-02-11T12:00Z", empty for the fake's own) in a zone.
+template <typename W> struct Fenetre {
+    FakeServices fakes;
+    std::unique_ptr<W> w;
+
+    explicit Fenetre(const char* langue = "F", const char* utc = "",
+                     const char* zone = "Europe/Paris") {
+        if (*utc)
+            fakes.clock.regler(QDateTime::fromString(QString::fromLatin1(utc), Qt::ISODate));
+        fakes.clock.reglerZone(zone);
+        fakes.settings.valeurs.insert(QStringLiteral("Start/Langue"), QString::fromLatin1(langue));
+        w = std::make_unique<W>(fakes.services());
+        w->Charger();
+    }
+    template <typename T = QWidget> T* c(const QString& nom) const {
+        return w->template findChild<T*>(nom);
+    }
+    QString texte(const QString& nom) const { return c(nom)->property("text").toString(); }
+    void clic(const QString& nom) const { QTest::mouseClick(c(nom), Qt::LeftButton); }
+};
+#endif
