@@ -21,12 +21,10 @@ Qt::PenStyle styleQt(int style, int largeur) {
     }
 }
 
-namespace {
-
-// Radius, in pixels, under which a circle or an arc is a mark rather than a figure.
-constexpr double RayonMarque = 4;
-
-} // namespace
+bool EstMarque(const Primitive& p) {
+    constexpr double RayonMarque = 4; // pixels
+    return p.genre != Primitive::Genre::Ligne && p.rayon / platform::twipsParPixel < RayonMarque;
+}
 
 Canvas::Canvas(QWidget* parent) : QWidget(parent) {
     setBackgroundRole(QPalette::Window);
@@ -127,10 +125,7 @@ void Canvas::paintEvent(QPaintEvent* /*event*/) {
             continue;
         }
         painter.setTransform(enTwips);
-        // A ring of a few pixels (the marks of the two views) has no room for a dash pattern
-        // nor for an opening: drawn so it reads as a stray letter "c". It shows as a whole
-        // small ring instead.
-        const bool marque = p.genre != Primitive::Genre::Ligne && p.rayon * echelle < RayonMarque;
+        const bool marque = EstMarque(p);
         pinceau.setColor(p.couleur);
         pinceau.setWidthF(p.largeur * platform::twipsParPixel);
         pinceau.setStyle(marque ? Qt::SolidLine : styleQt(p.style, p.largeur));

@@ -26,6 +26,11 @@ struct Primitive {
 // as unbroken lines.
 Qt::PenStyle styleQt(int style, int largeur);
 
+// Whether a primitive is one of the small ring marks of the two views (a circle or an arc
+// under 4 pixels of radius at the window's scale): it has no room for a dash pattern nor for
+// an opening, which would read as a stray letter "c", so it is drawn as a whole solid ring.
+bool EstMarque(const Primitive& p);
+
 // A picture box: keeps what was drawn until the next clear and paints it at any scale.
 class Canvas : public QWidget {
     Q_OBJECT

@@ -215,7 +215,8 @@ void rejouerDiagramme(QPainter& p, const QRectF& carre, const Rapport& r, double
         }
         pinceau.setColor(x.couleur);
         pinceau.setWidthF(x.largeur * 0.35 * mm);
-        pinceau.setStyle(styleQt(x.style, x.largeur));
+        const bool marque = EstMarque(x);
+        pinceau.setStyle(marque ? Qt::SolidLine : styleQt(x.style, x.largeur));
         pinceau.setCapStyle(x.largeur > 1 ? Qt::RoundCap : Qt::FlatCap);
         p.setPen(pinceau);
         const QPointF centre = versPage.map(x.p1);
@@ -228,6 +229,10 @@ void rejouerDiagramme(QPainter& p, const QRectF& carre, const Rapport& r, double
             p.drawEllipse(centre, rayon, rayon);
             break;
         case Primitive::Genre::Arc: {
+            if (marque) {
+                p.drawEllipse(centre, rayon, rayon);
+                break;
+            }
             // QPainter counts 1/16 degree, counter-clockwise on the page, as the start angle is.
             constexpr double seiziemesParRadian = 16.0 * 180.0 / 3.14159265358979323846;
             const int debut = static_cast<int>(std::lround(x.debut * seiziemesParRadian));
