@@ -18,30 +18,17 @@
 
 namespace {
 
-// The window on the given settings, at the fake clock's instant in Paris.
-struct Banc {
-    FakeServices fakes;
-    std::unique_ptr<FormTalvan> w;
-
+// The window on the given settings (the fakes' when null) at a UT instant in Paris.
+struct Banc : Fenetre<FormTalvan> {
     explicit Banc(const QDateTime& utc, platform::SettingsStore* reglages = nullptr,
-                  const char* langue = "F") {
-        fakes.clock.regler(utc);
-        fakes.settings.valeurs.insert("Start/Langue", langue);
-        platform::Services s = fakes.services();
-        w = std::make_unique<FormTalvan>(platform::Services{reglages ? *reglages : s.settings,
-                                                            s.clock, s.opener, s.effects,
-                                                            s.identity, s.adresses});
-        w->Charger();
-    }
-    template <typename T = QLineEdit> T* c(const QString& nom) const {
-        return w->findChild<T*>(nom);
-    }
+                  const char* langue = "F")
+        : Fenetre(langue, qPrintable(utc.toString(Qt::ISODate)), "Europe/Paris", {}, reglages) {}
     // "Calcul" with the angle typed, at the clock's instant, then "Garder".
     void mesurer(const QString& angle, bool garder = true) {
-        c("Text12")->setText(angle);
+        c<QLineEdit>("Text12")->setText(angle);
         QTest::keyClick(c("Text12"), Qt::Key_Return);
         if (garder)
-            QTest::mouseClick(c<QPushButton>("Command2"), Qt::LeftButton);
+            clic("Command2");
     }
 };
 
@@ -118,8 +105,8 @@ private slots:
         }
         auto reglages = platform::QtSettingsStore::fromFile(chemin);
         Banc b(Decembre, reglages.get());
-        QCOMPARE(b.c("DG_0")->text(), "10,00");
-        QCOMPARE(b.c("DG_1")->text(), "9,945");
+        QCOMPARE(b.texte("DG_0"), "10,00");
+        QCOMPARE(b.texte("DG_1"), "9,945");
         QCOMPARE(b.w->lectureDeLigne(0), lue);
         QVERIFY(!b.w->lectureDeLigne(1) && b.c("DG_1")->toolTip().isEmpty());
 
@@ -130,7 +117,7 @@ private slots:
         f.close();
         auto ancien = platform::QtSettingsStore::fromFile(chemin);
         Banc a(Decembre, ancien.get());
-        QCOMPARE(a.c("DG_0")->text(), "12.5");
+        QCOMPARE(a.texte("DG_0"), "12.5");
         QVERIFY(!a.w->lectureDeLigne(0) && a.c("DG_0")->toolTip().isEmpty());
         a.w->EnregistrerFinDeSession();
         QVERIFY(ini(chemin).contains("0=12.5\n"));
@@ -147,7 +134,7 @@ private slots:
         b.mesurer("58,585");
         b.fakes.clock.regler(Decembre.addSecs(7200));
         b.mesurer("87,483");
-        QCOMPARE(b.c("DG_2")->text(), "-4,61");
+        QCOMPARE(b.texte("DG_2"), "-4,61");
         const QColor fond = b.c("DG_2")->palette().color(QPalette::Base);
         QCOMPARE_NE(fond, b.c("DG_0")->palette().color(QPalette::Base));
         QVERIFY(fond != Qt::black && fond != QColor(0, 128, 0));

@@ -11,25 +11,11 @@ const QString AvertFr =
 
 // The window in a French user's regional format at the fake clock's instant (11 February
 // 2008, 12:00 UTC), at a longitude of `deg`°41' east or west.
-struct Banc {
-    FakeServices fakes;
-    std::unique_ptr<FormTalvan> w;
-
+struct Banc : Fenetre<FormTalvan> {
     Banc(const char* langue, const char* zone = "Europe/Paris", const char* deg = "02",
-         bool est = true) {
-        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-        fakes.clock.reglerZone(zone);
-        for (const auto& [cle, valeur] : {std::pair{"Langue", langue},
-                                          {"deglon", deg},
-                                          {"minlon", "41"},
-                                          {"lon", est ? "True" : "False"}})
-            fakes.settings.valeurs.insert(QStringLiteral("Start/") + cle, valeur);
-        w = std::make_unique<FormTalvan>(fakes.services());
-        w->Charger();
-    }
-    template <typename T = QLineEdit> T* c(const QString& nom) const {
-        return w->findChild<T*>(nom);
-    }
+         bool est = true)
+        : Fenetre((QLocale::setDefault(QLocale(QLocale::French, QLocale::France)), langue), "",
+                  zone, {{"deglon", deg}, {"minlon", "41"}, {"lon", est ? "True" : "False"}}) {}
     void lignes(const QStringList& valeurs) const {
         for (int i = 0; i < valeurs.size(); ++i) {
             QTest::keyClicks(c(QStringLiteral("DG_%1").arg(i)), valeurs[i]);
@@ -108,11 +94,11 @@ private slots:
     void langueChangee() {
         Banc b("F");
         b.lignes({"-12,10"});
-        QTest::mouseClick(b.c<QToolButton>("Option5_1"), Qt::LeftButton);
+        b.clic("Option5_1");
         QVERIFY(b.c("Text15")->toolTip().startsWith(QString::fromUtf8("pared orientada 12,10°")));
         QVERIFY(b.c("Text10")->toolTip().startsWith(QString::fromUtf8("Zona horaria utilizada")));
         // About applies the same language again: the explanation stays.
-        QTest::mouseClick(b.c<QToolButton>("Command6"), Qt::LeftButton);
+        b.clic("Command6");
         QVERIFY(b.c("Text15")->toolTip().startsWith(QString::fromUtf8("pared orientada 12,10°")));
     }
 
@@ -157,17 +143,17 @@ private slots:
         auto* label7 = b.c<QLabel>("Label7");
         QCOMPARE(label7->text(), AvertFr);
         QTest::keyClicks(b.c("Text12"), "200");
-        QTest::mouseClick(b.c<QToolButton>("Command1"), Qt::LeftButton);
+        b.clic("Command1");
         const QString erreur = label7->text();
         QVERIFY(erreur.startsWith(QString::fromUtf8("L'angle mesuré")));
         b.w->Timer1_Timer();
         QCOMPARE(label7->text(), erreur);
         b.fakes.clock.regler(QDateTime(QDate(2008, 2, 11), QTime(3, 0), Qt::UTC)); // noon there
-        b.c("Text12")->clear();
+        b.c<QLineEdit>("Text12")->clear();
         QTest::keyClicks(b.c("Text12"), "60");
-        QTest::mouseClick(b.c<QToolButton>("Command1"), Qt::LeftButton);
+        b.clic("Command1");
         QCOMPARE(label7->text(), AvertFr);
-        b.c("Text3")->selectAll();
+        b.c<QLineEdit>("Text3")->selectAll();
         QTest::keyClicks(b.c("Text3"), "2");
         QCOMPARE(label7->text(), QString());
         QCOMPARE(b.c("Text10")->toolTip(),

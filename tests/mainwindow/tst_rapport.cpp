@@ -39,47 +39,23 @@ struct Banc : Fenetre<FormTalvan> {
     void touche(Qt::Key k) const { QTest::keyClick(c("Text12"), k, Qt::ControlModifier); }
 };
 
-// Fields of RFC 4180 rows ended by CRLF.
+// Fields of RFC 4180 rows ended by CRLF; parsing stops at the first text that is not one.
 QList<QStringList> lireCsv(const QByteArray& octets) {
-    const QString t = QString::fromUtf8(octets);
+    static const QRegularExpression champ(R"re(\G(?:"((?:[^"]|"")*)"|([^",\r\n]*))(,|\r\n))re");
     QList<QStringList> rangees{{}};
-    QString champ;
-    bool guillemets = false;
-    for (qsizetype i = 0; i < t.size(); ++i) {
-        const QChar ch = t[i];
-        if (guillemets) {
-            if (ch == '"' && i + 1 < t.size() && t[i + 1] == '"')
-                champ += t[++i];
-            else if (ch == '"')
-                guillemets = false;
-            else
-                champ += ch;
-        } else if (ch == '"') {
-            guillemets = true;
-        } else if (ch == ',') {
-            rangees.last() << std::exchange(champ, {});
-        } else if (ch == '\r' && i + 1 < t.size() && t[i + 1] == '\n') {
-            rangees.last() << std::exchange(champ, {});
+    for (auto m = champ.globalMatch(QString::fromUtf8(octets)); m.hasNext();) {
+        const QRegularExpressionMatch c = m.next();
+        rangees.last() << (c.hasCaptured(1) ? c.captured(1).replace("\"\"", "\"") : c.captured(2));
+        if (c.captured(3) != ",")
             rangees << QStringList{};
-            ++i;
-        } else {
-            champ += ch;
-        }
     }
-    if (rangees.last().isEmpty() && champ.isEmpty())
-        rangees.removeLast(); // after the last CRLF
+    rangees.removeLast(); // after the last CRLF
     return rangees;
 }
 
 // A reading of 5 December 2026 at Paris: local time 0.425 day = 10.2 h = 10:12:00, UTC+1.
-solar::Lecture decembre() {
-    solar::Lecture l;
-    l.jour = 5, l.mois = 12, l.annee = 2026;
-    l.heureLocale = 0.425, l.decalage = 3600, l.gmt = 0.425 - 1.0 / 24;
-    l.lat = 48.86666666666667, l.lon = -2.3333333333333335;
-    l.angle = 67.4, l.azimut = 145.137, l.hauteur = 11.3575;
-    return l;
-}
+const solar::Lecture decembre(5, 12, 2026, 0.425, 3600, 0.425 - 1.0 / 24, 48.86666666666667,
+                              -2.3333333333333335, 67.4, 145.137, 11.3575);
 
 } // namespace
 
@@ -142,7 +118,7 @@ private slots:
         QCOMPARE(langue == "F" ? copie : copie.left(attendu.size()), attendu);
         // A line that kept its reading shows it.
         Rapport r = b.w->rapport();
-        r.lignes[0].lecture = decembre();
+        r.lignes[0].lecture = decembre;
         QVERIFY2(TexteRapport(r).contains(lecture + '\n'), qPrintable(TexteRapport(r)));
     }
 

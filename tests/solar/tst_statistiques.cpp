@@ -18,34 +18,17 @@ using solar::Lecture;
 
 const double Aucun = -1; // no dispersion expected
 
-// A reading at Paris (48 52 N, 2 20 E); local time = gmt + dz, all in hours.
+// A reading at Paris (48 52 N, 2 20 E); local time = gmt + dz, all in hours. Lecture fields in
+// order: day, month, year, local time (days), offset (s), UT (days), lat, lon, angle, az, h.
 Lecture Paris(int j, int m, int a, double gmtH, int dzH, double angle, double az, double h) {
-    return {.jour = j,
-            .mois = m,
-            .annee = a,
-            .heureLocale = (gmtH + dzH) / 24,
-            .decalage = dzH * 3600,
-            .gmt = gmtH / 24,
-            .lat = 48 + 52 / 60.0,
-            .lon = -(2 + 20 / 60.0),
-            .angle = angle,
-            .azimut = az,
-            .hauteur = h};
+    return Lecture(j, m, a, (gmtH + dzH) / 24, dzH * 3600, gmtH / 24, 48 + 52 / 60.0,
+                   -(2 + 20 / 60.0), angle, az, h);
 }
 
 // 5 Dec 2026, 10:12:00 at UTC+1: the window's universal time is single precision
 // (9.2f / 24); sun from NOAA.
-const Lecture Decembre{.jour = 5,
-                       .mois = 12,
-                       .annee = 2026,
-                       .heureLocale = 0.425,
-                       .decalage = 3600,
-                       .gmt = static_cast<double>(9.2f) / 24,
-                       .lat = 48 + 52 / 60.0,
-                       .lon = -(2 + 20 / 60.0),
-                       .angle = 67.4,
-                       .azimut = 145.13723350385487,
-                       .hauteur = 11.35751980623246};
+const Lecture Decembre(5, 12, 2026, 0.425, 3600, static_cast<double>(9.2f) / 24, 48 + 52 / 60.0,
+                       -(2 + 20 / 60.0), 67.4, 145.13723350385487, 11.35751980623246);
 const std::string P = "L1 j=5 m=12 a=2026 ";
 const std::string Q = " tu=0.38333332538604736 lat=48.86666666666667 lon=-2.3333333333333335 ";
 const std::string R = " az=145.13723350385487 h=11.35751980623246";
@@ -263,17 +246,8 @@ private slots:
 
     void allerRetour() {
         // Doubles that need all their digits.
-        const Lecture l{.jour = 29,
-                        .mois = 2,
-                        .annee = 2024,
-                        .heureLocale = 1 / 3.0,
-                        .decalage = -34200,
-                        .gmt = 1 / 3.0 + 34200 / 86400.0,
-                        .lat = -33.86666666666667,
-                        .lon = -151.2,
-                        .angle = 0.1 + 0.2,
-                        .azimut = std::nextafter(360.0, 0.0),
-                        .hauteur = -1e-7};
+        const Lecture l(29, 2, 2024, 1 / 3.0, -34200, 1 / 3.0 + 34200 / 86400.0, -33.86666666666667,
+                        -151.2, 0.1 + 0.2, std::nextafter(360.0, 0.0), -1e-7);
         const auto lu = solar::LireLecture(solar::TexteLecture(l));
         QVERIFY(lu.has_value());
         QVERIFY(*lu == l);

@@ -107,13 +107,20 @@ template <typename W> struct Fenetre {
     FakeServices fakes;
     std::unique_ptr<W> w;
 
+    // `cles`: more [Start] keys for the fake settings; `reglages`: a store used instead of them.
     explicit Fenetre(const char* langue = "F", const char* utc = "",
-                     const char* zone = "Europe/Paris") {
+                     const char* zone = "Europe/Paris",
+                     std::initializer_list<std::pair<const char*, const char*>> cles = {},
+                     platform::SettingsStore* reglages = nullptr) {
         if (*utc)
             fakes.clock.regler(QDateTime::fromString(QString::fromLatin1(utc), Qt::ISODate));
         fakes.clock.reglerZone(zone);
         fakes.settings.valeurs.insert(QStringLiteral("Start/Langue"), QString::fromLatin1(langue));
-        w = std::make_unique<W>(fakes.services());
+        for (const auto& [cle, valeur] : cles)
+            fakes.settings.valeurs.insert(QStringLiteral("Start/") + cle, valeur);
+        platform::Services s = fakes.services();
+        w = std::make_unique<W>(platform::Services{reglages ? *reglages : s.settings, s.clock,
+                                                   s.opener, s.effects, s.identity, s.adresses});
         w->Charger();
     }
     template <typename T = QWidget> T* c(const QString& nom) const {
