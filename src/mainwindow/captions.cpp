@@ -82,7 +82,7 @@ constexpr std::array<Ligne, 49> Table{{
     {49, About, "Command1", Caption, "Retour", "Volver"},
 }};
 
-constexpr std::array<LigneAide, 5> Aide{{
+constexpr std::array<LigneAide, 6> Aide{{
     {"- Renseignez votre position géographique puis...",
      "- Introducir vuestra posición geográfica y después…"},
     {"- Entrez dans la fenêtre ''Angle mesuré''l'angle mesuré. Appuyez ensuite sur le bouton "
@@ -101,6 +101,14 @@ constexpr std::array<LigneAide, 5> Aide{{
      "heure locale ou TU de mesure.",
      "- Pulsando en el dibujo del reloj se puede parar la hora actual e introducir una hora "
      "local o de TU."},
+    {"- Des mesures étalées sur plusieurs heures disent si la montre avance ou retarde "
+     "(info-bulle du résultat). Aucun calcul ne voit un rapporteur mal appliqué au mur "
+     "(refaites une série rapporteur retourné), ni ne distingue une erreur de longitude ou de "
+     "fuseau d'une erreur de montre.",
+     "- Medidas repartidas en varias horas dicen si el reloj adelanta o atrasa (ayuda del "
+     "resultado). Ningún cálculo detecta un transportador mal apoyado en la pared (repetid la "
+     "serie con el transportador invertido), ni distingue un error de longitud o de zona "
+     "horaria de un error del reloj."},
 }};
 
 constexpr std::array<NomAccessible, 10> NomsAccessibles{{
@@ -325,7 +333,49 @@ constexpr TextesResultat ResultatEs{
     "Zona horaria utilizada: %1",
 };
 
+constexpr TextesHorloge HorlogeFr{
+    "en avance",
+    "en retard",
+    "Horloge %1 de %2 ± %3 : déclinaison corrigée %4° ± %5° (moyenne brute %6°)",
+    "Mesures décalées d'une heure (heure d'été ?) : déclinaison corrigée %1° ± %2° (moyenne "
+    "brute %3°)",
+    "Horloge contrôlée : pas d'écart significatif (%1 de %2 ± %3)",
+    "Horloge non contrôlable avec ces mesures",
+    "%1 : %2",
+    "une mesure vers %1 permettrait de contrôler l'horloge",
+    "plus aucune heure aujourd'hui ne permettrait de contrôler l'horloge",
+    "en cette saison l'horloge ne peut pas être contrôlée par les mesures : réglez la montre "
+    "sur un signal horaire",
+    "Horloge %1 de %2 d'après les mesures",
+    "Mesures décalées d'une heure (heure d'été ?)",
+    "Corriger l'heure des mesures (%1)",
+    "Heures des mesures corrigées de %1",
+};
+
+constexpr TextesHorloge HorlogeEs{
+    "adelantado",
+    "atrasado",
+    "Reloj %1 %2 ± %3: declinación corregida %4° ± %5° (media sin corregir %6°)",
+    "Medidas desplazadas una hora (¿horario de verano?): declinación corregida %1° ± %2° "
+    "(media sin corregir %3°)",
+    "Reloj comprobado: sin desfase significativo (%1 %2 ± %3)",
+    "Reloj no comprobable con estas medidas",
+    "%1: %2",
+    "una medida hacia las %1 permitiría comprobar el reloj",
+    "ninguna hora de lo que queda de hoy permitiría comprobar el reloj",
+    "en esta época del año el reloj no puede comprobarse con las medidas: ponga el reloj en "
+    "hora con una señal horaria",
+    "Reloj %1 %2 según las medidas",
+    "Medidas desplazadas una hora (¿horario de verano?)",
+    "Corregir la hora de las medidas (%1)",
+    "Horas de las medidas corregidas en %1",
+};
+
 } // namespace
+
+const TextesHorloge& textesHorloge(int langue) {
+    return langue == 1 ? HorlogeFr : HorlogeEs;
+}
 
 const TextesLecture& textesLecture(int langue) {
     return langue == 1 ? LectureFr : LectureEs;

@@ -150,4 +150,23 @@ struct TextesResultat {
 // 1 French, 2 Spanish.
 const TextesResultat& textesResultat(int langue);
 
+// The clock's offset fitted from the readings. Durations as "2 min 37 s".
+struct TextesHorloge {
+    const char* avance;        // the clock was fast
+    const char* retard;        // slow
+    const char* corrigee;      // %1 avance/retard, %2 offset, %3 its SE, %4 D, %5 SE(D), %6 average
+    const char* decalageHeure; // %1 D, %2 SE(D), %3 average
+    const char* controlee;     // %1 avance/retard, %2 offset, %3 its SE
+    const char* nonControlable;
+    const char* joindre; // %1 nonControlable, %2 the advice
+    const char* conseil; // %1 "15 h 20"
+    const char* plusAujourdhui;
+    const char* saison;
+    const char* messageCorrigee; // %1 avance/retard, %2 offset
+    const char* messageDecalage;
+    const char* action;  // %1 the shift, signed
+    const char* rapport; // %1 the shift, signed
+};
+const TextesHorloge& textesHorloge(int langue);
+
 } // namespace captions
