@@ -1,28 +1,21 @@
-#include "mainwindow/rapport.h"
+#include "rapport/rapport.h"
 
-#include "mainwindow/captions.h"
 #include "platform/geometry.h"
 #include "platform/nombrelocal.h"
+#include "rapport/csv.h"
+#include "rapport/textesrapport.h"
 #include "solar/calculerror.h"
 #include "solar/textformat.h"
 
-#include <QFileDialog>
 #include <QFontMetricsF>
-#include <QKeySequence>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-using captions::TextesRapport;
 
 QString u8(const char* texte) {
     return QString::fromUtf8(texte);
@@ -103,9 +96,18 @@ QString deuxPoints(int langue) {
     return langue == 1 ? QStringLiteral(" : ") : QStringLiteral(": ");
 }
 
+// As the result field shows it.
 QString texteMoyenne(const Rapport& r, const TextesRapport& t) {
-    return u8(t.moyenne) + deuxPoints(r.langue) +
-           (r.moyenne.isEmpty() ? u8(t.aucuneMoyenne) : r.moyenne + QStringLiteral("°"));
+    QString moyenne = u8(t.aucuneMoyenne);
+    if (r.moyenne) {
+        try {
+            moyenne =
+                QString::fromStdString(solar::FormatDiese(*r.moyenne, r.separateur.toStdString())) +
+                QStringLiteral("°");
+        } catch (const solar::CalculError&) {
+        }
+    }
+    return u8(t.moyenne) + deuxPoints(r.langue) + moyenne;
 }
 
 } // namespace
@@ -120,7 +122,7 @@ std::optional<solar::Statistiques> StatistiquesLignes(const std::array<LigneRapp
 }
 
 QString TexteRapport(const Rapport& r) {
-    const TextesRapport& t = captions::textesRapport(r.langue);
+    const TextesRapport& t = textesRapport(r.langue);
     const QString dp = deuxPoints(r.langue);
     QStringList l;
     l << u8(t.titre) << texteEtabli(r, t) << u8(t.lieu) + dp + texteLieu(r)
@@ -154,14 +156,13 @@ QString TexteRapport(const Rapport& r) {
 }
 
 QByteArray CsvRapport(const Rapport& r) {
-    std::string csv = solar::EnteteCsv();
-    csv += solar::FinLigneCsv;
+    std::string csv = EnteteCsv();
+    csv += FinLigneCsv;
     for (const LigneRapport& l : r.lignes) {
         if (vide(l))
             continue;
-        csv += solar::LigneCsv(l.texte.toStdString(), l.cochee, l.lecture,
-                               platform::nombreLocal(l.texte));
-        csv += solar::FinLigneCsv;
+        csv += LigneCsv(l.texte.toStdString(), l.cochee, l.lecture, platform::nombreLocal(l.texte));
+        csv += FinLigneCsv;
     }
     return QByteArray::fromStdString(csv);
 }
@@ -250,7 +251,7 @@ void rejouerDiagramme(QPainter& p, const QRectF& carre, const Rapport& r, double
 } // namespace
 
 void DessinerRapport(QPainter& p, const QRectF& zone, double dpi, const Rapport& r) {
-    const TextesRapport& t = captions::textesRapport(r.langue);
+    const TextesRapport& t = textesRapport(r.langue);
     const QString dp = deuxPoints(r.langue);
     const double mm = dpi / 25.4;
     const QColor gris(96, 96, 96);
@@ -382,55 +383,4 @@ bool ImprimerRapport(const Rapport& r, QPagedPaintDevice& appareil) {
                                       -complement(marges.right()), -complement(marges.bottom()));
     DessinerRapport(p, zone, dpi, r);
     return p.end();
-}
-
-bool EcrireFichier(const QString& chemin, const QByteArray& contenu, QString* erreur) {
-    QSaveFile fichier(chemin);
-    const auto echec = [&] {
-        if (erreur)
-            *erreur = fichier.errorString();
-        return false;
-    };
-    if (!fichier.open(QIODevice::WriteOnly))
-        return echec();
-    if (fichier.write(contenu) != contenu.size()) {
-        const bool r = echec();
-        fichier.cancelWriting();
-        return r;
-    }
-    if (!fichier.commit())
-        return echec();
-    return true;
-}
-
-QString AideRaccourcisRapport(int langue) {
-    const auto touches = [](QKeySequence::StandardKey k) {
-        return QKeySequence(k).toString(QKeySequence::NativeText);
-    };
-    return u8(captions::textesRapport(langue).aideRaccourcis)
-        .arg(touches(QKeySequence::Copy), touches(QKeySequence::Save),
-             touches(QKeySequence::Print));
-}
-
-DialoguesRapport DialoguesRapport::standard() {
-    DialoguesRapport d;
-    // The name is kept as the user typed it: a suffix added after the dialog could replace
-    // a file that the dialog never asked about.
-    d.fichierEnregistrement = [](QWidget* parent, const QString& titre, const QString& proposition,
-                                 const QString& filtre) {
-        return QFileDialog::getSaveFileName(parent, titre, proposition, filtre);
-    };
-    d.reglerImpression = [](QWidget* parent, QPrinter& imprimante, const QString& titre) {
-        QPrintDialog dialogue(&imprimante, parent);
-        dialogue.setWindowTitle(titre);
-        dialogue.setOption(QAbstractPrintDialog::PrintSelection, false);
-        dialogue.setOption(QAbstractPrintDialog::PrintPageRange, false);
-        return dialogue.exec() == QDialog::Accepted;
-    };
-    d.avertir = [](QWidget* parent, const QString& titre, const QString& texte) {
-        QMessageBox avis(QMessageBox::Warning, titre, texte, QMessageBox::Ok, parent);
-        avis.setObjectName(QStringLiteral("EchecRapport"));
-        avis.exec();
-    };
-    return d;
 }
