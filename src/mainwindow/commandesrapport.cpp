@@ -36,7 +36,7 @@ bool EcrireFichier(const QString& chemin, const QByteArray& contenu, QString* er
     return true;
 }
 
-QString AideRaccourcisRapport(int langue) {
+QString AideRaccourcisRapport(platform::Langue langue) {
     const auto touches = [](QKeySequence::StandardKey k) {
         return QKeySequence(k).toString(QKeySequence::NativeText);
     };

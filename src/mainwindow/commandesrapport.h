@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/langue.h"
+
 #include <QByteArray>
 #include <QString>
 #include <functional>
@@ -15,7 +17,7 @@ bool EcrireFichier(const QString& chemin, const QByteArray& contenu, QString* er
 
 // "Clic droit : ... Ctrl+C ... Ctrl+S ... Ctrl+P ...": the tooltip that names the report's
 // commands, for the lines of the list and the result field.
-QString AideRaccourcisRapport(int langue);
+QString AideRaccourcisRapport(platform::Langue langue);
 
 // What the report's commands ask of the user through dialogs; tests put their own in place,
 // so that no modal dialog opens and no printer is reached.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/langue.h"
 #include "rapport/trace.h"
 #include "solar/statistiques.h"
 
@@ -25,7 +26,7 @@ struct LigneRapport {
 };
 
 struct Rapport {
-    int langue = 1;     // the window's language: 1 French, 2 Spanish
+    platform::Langue langue = platform::Langue::Francais;
     QString separateur; // the user's decimal separator
     QString programme;  // "Orsaline 3.0"
     QDateTime etabli;   // local date and time the report was made

@@ -88,6 +88,6 @@ constexpr TextesRapport RapportEs{
 
 } // namespace
 
-const TextesRapport& textesRapport(int langue) {
-    return langue == 1 ? RapportFr : RapportEs;
+const TextesRapport& textesRapport(platform::Langue langue) {
+    return platform::selon(langue, RapportFr, RapportEs);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/langue.h"
+
 // The report of the list (copied, saved as CSV, printed) and its commands. "%1", "%2"...
 // are filled in by the report; the formats are QLocale date and time formats.
 struct TextesRapport {
@@ -41,5 +43,4 @@ struct TextesRapport {
     const char* titreImpression;
     const char* echecImpression; // %1 the printer or the file
 };
-// 1 French, 2 Spanish.
-const TextesRapport& textesRapport(int langue);
+const TextesRapport& textesRapport(platform::Langue langue);
