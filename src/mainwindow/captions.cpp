@@ -82,7 +82,7 @@ constexpr std::array<Ligne, 49> Table{{
     {49, About, "Command1", Caption, "Retour", "Volver"},
 }};
 
-constexpr std::array<LigneAide, 6> Aide{{
+constexpr std::array<LigneAide, 5> Aide{{
     {"- Renseignez votre position géographique puis...",
      "- Introducir vuestra posición geográfica y después…"},
     {"- Entrez dans la fenêtre ''Angle mesuré''l'angle mesuré. Appuyez ensuite sur le bouton "
@@ -101,14 +101,6 @@ constexpr std::array<LigneAide, 6> Aide{{
      "heure locale ou TU de mesure.",
      "- Pulsando en el dibujo del reloj se puede parar la hora actual e introducir una hora "
      "local o de TU."},
-    {"- Des mesures étalées sur plusieurs heures disent si la montre avance ou retarde "
-     "(info-bulle du résultat). Aucun calcul ne voit un rapporteur mal appliqué au mur "
-     "(refaites une série rapporteur retourné), ni ne distingue une erreur de longitude ou de "
-     "fuseau d'une erreur de montre.",
-     "- Medidas repartidas en varias horas dicen si el reloj adelanta o atrasa (ayuda del "
-     "resultado). Ningún cálculo detecta un transportador mal apoyado en la pared (repetid la "
-     "serie con el transportador invertido), ni distingue un error de longitud o de zona "
-     "horaria de un error del reloj."},
 }};
 
 constexpr std::array<NomAccessible, 10> NomsAccessibles{{
@@ -257,7 +249,7 @@ constexpr TextesHorloge HorlogeFr{
     "Horloge %1 de %2 d'après les mesures",
     "Mesures décalées d'une heure (heure d'été ?)",
     "Corriger l'heure des mesures (%1)",
-    "Heures des mesures corrigées de %1",
+    "Heures des mesures %1 corrigées de %2",
 };
 
 constexpr TextesHorloge HorlogeEs{
@@ -276,7 +268,7 @@ constexpr TextesHorloge HorlogeEs{
     "Reloj %1 %2 según las medidas",
     "Medidas desplazadas una hora (¿horario de verano?)",
     "Corregir la hora de las medidas (%1)",
-    "Horas de las medidas corregidas en %1",
+    "Horas de las medidas %1 corregidas en %2",
 };
 
 } // namespace

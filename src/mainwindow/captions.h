@@ -131,7 +131,7 @@ struct TextesHorloge {
     const char* messageCorrigee; // %1 avance/retard, %2 offset
     const char* messageDecalage;
     const char* action;  // %1 the shift, signed
-    const char* rapport; // %1 the shift, signed
+    const char* rapport; // %1 the lines ("1, 2, 3"), %2 the shift, signed
 };
 const TextesHorloge& textesHorloge(Langue langue);
 

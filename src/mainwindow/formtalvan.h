@@ -208,7 +208,8 @@ private:
     // The clock's offset (formtalvan_horloge.cpp): the result's line, the message, the
     // correction of the readings' instants.
     void ajusterHorloge(AnalyseLignes& a) const;
-    QString texteHorloge();
+    QString texteHorloge(const AnalyseLignes& a) const;
+    QStringList lignesHorlogeRapport() const;
     void signalerHorloge();
     void corrigerHeures();
     bool preparerActionHorloge(); // names the action; false while no correction is offered

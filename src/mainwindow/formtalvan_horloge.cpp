@@ -81,8 +81,7 @@ void FormTalvan::ajusterHorloge(AnalyseLignes& a) const {
 }
 
 // The result's line about the clock; empty without three ticked readings at one place.
-QString FormTalvan::texteHorloge() {
-    const AnalyseLignes& a = analyseLignes();
+QString FormTalvan::texteHorloge(const AnalyseLignes& a) const {
     if (!a.horloge || !a.statistiques)
         return {};
     const solar::AjustementHorloge& h = *a.horloge;
@@ -186,4 +185,25 @@ bool FormTalvan::preparerActionHorloge() {
     m_actionHorloge->setText(
         u8(captions::textesHorloge(langue()).action).arg(decalageSigne(h->delta)));
     return true;
+}
+
+// The report's lines: the clock's, then the corrections made, by shift.
+QStringList FormTalvan::lignesHorlogeRapport() const {
+    QStringList lignes;
+    if (const QString h = texteHorloge(m_analyse); !h.isEmpty())
+        lignes << h;
+    std::array<bool, 5> dites{};
+    for (int i = 0; i < 5; ++i) {
+        if (dites[i] || m_heuresCorrigees[i] == 0)
+            continue;
+        QStringList numeros;
+        for (int k = i; k < 5; ++k)
+            if (m_heuresCorrigees[k] == m_heuresCorrigees[i]) {
+                numeros << QString::number(k + 1);
+                dites[k] = true;
+            }
+        lignes << u8(captions::textesHorloge(langue()).rapport)
+                      .arg(numeros.join(QStringLiteral(", ")), decalageSigne(m_heuresCorrigees[i]));
+    }
+    return lignes;
 }

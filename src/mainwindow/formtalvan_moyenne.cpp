@@ -73,7 +73,7 @@ void FormTalvan::decrireMoyenne(const std::vector<double>& valeurs) {
                                   degres(d->erreurType), degres(d->etendue));
     }
     // The clock's line only beside a result the field shows.
-    const QString horloge = mots.isEmpty() ? QString() : texteHorloge();
+    const QString horloge = mots.isEmpty() ? QString() : texteHorloge(analyse);
     QStringList description;
     for (const QString& s : {dispersion, horloge})
         if (!s.isEmpty())

@@ -93,6 +93,7 @@ Rapport FormTalvan::rapport() const {
     r.lignes = lignesRapport();
     r.moyenne = m_etat.Moy;
     r.statistiques = StatistiquesLignes(r.lignes);
+    r.horloge = lignesHorlogeRapport();
     r.diagramme = PicAZ->primitives();
     r.tailleDiagramme = QSizeF(PicAZ->largeurTwips(), PicAZ->hauteurTwips());
     r.policeDiagramme = PicAZ->font();

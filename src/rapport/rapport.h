@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <array>
 #include <optional>
@@ -39,6 +40,9 @@ struct Rapport {
     std::optional<double> moyenne;
     // Of the ticked lines that hold a number; a spread only from two of them on.
     std::optional<solar::Statistiques> statistiques;
+    // The clock's offset as the readings tell it, then the lines whose times were corrected
+    // and by how much; in the report's language.
+    QStringList horloge;
     // The azimuth view as drawn on the window: its display list in twips, its size in
     // twips, its font and that font's height in screen pixels, and the local time shown.
     QVector<Primitive> diagramme;
@@ -57,7 +61,8 @@ QString TexteRapport(const Rapport& r);
 
 // The CSV file's contents, UTF-8: the header, then one row per line of the list that is not
 // empty (an empty line holds nothing a spreadsheet could use), each row ended by CRLF. The
-// declination column is the line's number, written with a full stop.
+// declination column is the line's number, written with a full stop. The clock's lines
+// follow as summary rows, their text in the first field.
 QByteArray CsvRapport(const Rapport& r);
 
 // Draws the report on one page whose printable area is `zone`, in the painter's device

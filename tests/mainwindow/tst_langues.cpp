@@ -52,8 +52,8 @@ private slots:
         for (const char* drapeau : {"Option5_1", "Option5_0"}) {
             b.clic(drapeau);
             QVERIFY(b.coche(drapeau) && b.coche("Option5_0") != b.coche("Option5_1"));
-            const QString aide = b.c("Label8")->property("text").toString(); // 6 lines
-            QVERIFY(aide.count('\n') == 5 && aide.split("\r\n", Qt::SkipEmptyParts).size() == 6);
+            const QString aide = b.c("Label8")->property("text").toString(); // 5 lines
+            QVERIFY(aide.count('\n') == 4 && aide.split("\r\n", Qt::SkipEmptyParts).size() == 5);
             if (b.coche("Option5_1"))
                 for (const char* l : {"Orsalina", "Adios", "Chec_4=|Utiliser pour le calcul"})
                     QVERIFY2(b.textes().contains(QString::fromUtf8(l)), l);

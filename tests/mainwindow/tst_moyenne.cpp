@@ -220,6 +220,15 @@ private slots:
             QString::fromUtf8("Reloj comprobado: sin desfase significativo")));
         QCOMPARE(b.texte("Label7"), QString());
         QCOMPARE(menu(), QString::fromUtf8("Copiar el informe"));
+        const QString rapport = TexteRapport(b.w->rapport());
+        QVERIFY(
+            rapport.contains(QString::fromUtf8("\nReloj comprobado: sin desfase significativo")));
+        QVERIFY(rapport.contains(QString::fromUtf8(
+            "\nHoras de las medidas 1, 2, 3, 4, 5 corregidas en \u22122 min 37 s\n")));
+        QVERIFY(QString::fromUtf8(CsvRapport(b.w->rapport()))
+                    .endsWith(QString::fromUtf8(
+                        "\r\n\"Horas de las medidas 1, 2, 3, 4, 5 corregidas en \u22122 min 37 "
+                        "s\",,,,,,,\r\n")));
     }
 };
 
