@@ -12,6 +12,8 @@ using enum Propriete;
 // The About button and the About window's title bar share their words.
 constexpr const char* AProposFr = "A propos";
 constexpr const char* AProposEs = "Acerca de";
+constexpr const char* AnnulerFr = "Ctrl+Z annule le dernier changement de la liste.";
+constexpr const char* AnnulerEs = "Ctrl+Z deshace el último cambio de la lista.";
 
 // Texts are UTF-8. A doubled apostrophe ('') is the program's way of quoting a word and
 // is shown as it stands. Row 2's Spanish text lacks its closing parenthesis: it has always
@@ -120,7 +122,7 @@ constexpr std::array<NomAccessible, 10> NomsAccessibles{{
 
 // The About window's legal notice, below the designed texts: what the GPL asks an
 // interactive program to show.
-constexpr std::array<Ligne, 1> Supplements{{
+constexpr std::array<Ligne, 5> Supplements{{
     {0, About, "Label6", Caption,
      "Copyright © 2026 les développeurs d'Orsaline\n"
      "Ce programme est fourni SANS AUCUNE GARANTIE.\n"
@@ -128,6 +130,11 @@ constexpr std::array<Ligne, 1> Supplements{{
      "Copyright © 2026 los desarrolladores de Orsaline\n"
      "Este programa se ofrece SIN NINGUNA GARANTÍA.\n"
      "Licencia: GNU GPL versión 3 o posterior (GPL-3.0-or-later)"},
+    // The buttons that change the list: one step of undo.
+    {0, Principale, "Command1", ToolTip, AnnulerFr, AnnulerEs},
+    {0, Principale, "Command2", ToolTip, AnnulerFr, AnnulerEs},
+    {0, Principale, "Command3", ToolTip, AnnulerFr, AnnulerEs},
+    {0, Principale, "Command5", ToolTip, AnnulerFr, AnnulerEs},
 }};
 
 constexpr std::array<Mnemonique, 8> Mnemoniques{{

@@ -79,6 +79,19 @@ struct Paire {
 };
 inline constexpr Paire LigneGardee{"gardée", "guardada"};
 inline constexpr Paire LigneCandidate{"non gardée", "no guardada"};
+// The questions before erasing kept readings.
+inline constexpr Paire QuestionEffacer{"Voulez vous effacer la dernière mesure gardée ?",
+                                       "¿Borrar la última medida guardada?"};
+inline constexpr Paire QuestionReset{"Voulez vous effacer toutes les mesures de la liste?",
+                                     "¿Borrar todas las medidas de la lista?"};
+// A file not written. "%1" the settings file.
+inline constexpr Paire EchecReglages{"Les réglages n'ont pas pu être enregistrés dans :\n%1",
+                                     "No se han podido guardar los ajustes en:\n%1"};
+inline constexpr Paire FichierPrecedentIntact{"Le fichier précédent est inchangé.",
+                                              "El archivo anterior no ha cambiado."};
+// Asked at quit when the settings could not be saved; "Non", the default, stays.
+inline constexpr Paire QuitterSansReglages{"Quitter quand même, sans enregistrer ?",
+                                           "¿Salir de todos modos, sin guardar?"};
 // The report of the list (copied, saved as CSV, printed) and its commands. "%1", "%2"...
 // are filled in by the report; the formats are QLocale date and time formats.
 struct TextesRapport {

@@ -119,6 +119,7 @@ FormTalvan::FormTalvan(const platform::Services& services, QWidget* parent)
     construire();
     relier();
     installerRapport();
+    installerAnnulation();
 }
 
 FormTalvan::~FormTalvan() {

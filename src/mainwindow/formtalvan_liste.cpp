@@ -9,9 +9,11 @@
 #include "solar/statistiques.h"
 #include "solar/textformat.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDate>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -26,7 +28,75 @@ namespace {
 // Not green (kept) nor black (candidate): the text keeps those colours.
 const QColor FondAberrant(255, 204, 153);
 
+QString u8(const captions::Paire& p, int langue) {
+    return QString::fromUtf8(langue == 1 ? p.fr : p.es);
+}
+
+// A button's caption as a title: without the "&" of its Alt key.
+QString sansMnemonique(const QAbstractButton* b) {
+    return QString(b->text()).remove(QLatin1Char('&'));
+}
+
+// A text field claims the undo key whenever it has the focus. Its claim is withdrawn when it
+// has nothing of its own to undo: the key then reaches the window, which undoes the list's
+// last change.
+class AnnulationSansHistoire : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* cible, QEvent* e) override {
+        if (e->type() == QEvent::ShortcutOverride) {
+            const auto* champ = qobject_cast<QLineEdit*>(cible);
+            if (champ && !champ->isUndoAvailable() &&
+                static_cast<QKeyEvent*>(e)->matches(QKeySequence::Undo))
+                return true; // left unaccepted: the window's shortcut takes it
+        }
+        return false;
+    }
+};
+
 } // namespace
+
+void FormTalvan::installerAnnulation() {
+    auto* annuler = new QAction(this);
+    annuler->setObjectName(QStringLiteral("ActionAnnulerListe"));
+    annuler->setShortcuts(QKeySequence::Undo);
+    annuler->setShortcutContext(Qt::WindowShortcut);
+    connect(annuler, &QAction::triggered, this, &FormTalvan::annulerListe);
+    addAction(annuler);
+    auto* filtre = new AnnulationSansHistoire(this);
+    for (QLineEdit* champ : findChildren<QLineEdit*>())
+        champ->installEventFilter(filtre);
+}
+
+mesures::EtatListe FormTalvan::etatListe() const {
+    mesures::EtatListe e;
+    e.lignes = listeAffichee();
+    for (int i = 0; i < 5; ++i)
+        e.cochees[i] = Chec[i]->isChecked();
+    e.mem = m_etat.Mem;
+    return e;
+}
+
+void FormTalvan::memoriserListe() {
+    m_annulation = etatListe();
+}
+
+void FormTalvan::annulerListe() {
+    if (!m_annulation)
+        return;
+    const mesures::EtatListe e = *std::exchange(m_annulation, std::nullopt);
+    m_etat.Mem = std::int16_t(e.mem);
+    for (int i = 0; i < 5; ++i) {
+        m_lectures[i] = e.lignes[i].lecture;
+        DG[i]->setText(e.lignes[i].texte);
+        colorerTexte(DG[i], i < e.mem ? VertGarde : QColor(Qt::black));
+    }
+    for (int i = 0; i < 5; ++i)
+        Chec[i]->setChecked(e.cochees[i]);
+    MajMoyenne();
+}
 
 void FormTalvan::afficherErreurSaisie() {
     afficherMessage(captions::Message::SaisieIncorrecte);
@@ -95,6 +165,7 @@ void FormTalvan::ajouterMesure(double d, const std::optional<solar::Lecture>& le
         return;
     const QString texte =
         QString::fromStdString(solar::FormatDiese0(d, separateur().toStdString()));
+    memoriserListe();
     // A reading written: what earlier presses said no longer holds; MajMoyenne below says
     // again what still does.
     Label7->clear();
@@ -167,6 +238,7 @@ void FormTalvan::Command2_Click() {
         return;
     if (DG[mem]->text().isEmpty())
         return;
+    memoriserListe();
     Chec[mem]->setChecked(true);
     colorerTexte(DG[mem], VertGarde);
     m_etat.Modif = true;
@@ -178,8 +250,16 @@ void FormTalvan::Command3_Click() {
         return;
     if (m_etat.Mem > 5)
         m_etat.Mem = 5;
-    if (!(m_etat.Mem < 5 && !DG[m_etat.Mem]->text().isEmpty()))
+    // An unkept candidate goes at once; a kept reading only when the user says so.
+    if (!(m_etat.Mem < 5 && !DG[m_etat.Mem]->text().isEmpty())) {
+        if (demander(QStringLiteral("QuestionEffacer"), sansMnemonique(Command3),
+                     u8(captions::QuestionEffacer, langue()), false) != Reponse::Oui)
+            return;
+        memoriserListe();
         --m_etat.Mem;
+    } else {
+        memoriserListe();
+    }
     const int i = m_etat.Mem;
     m_lectures[i].reset();
     DG[i]->clear();
@@ -190,15 +270,10 @@ void FormTalvan::Command3_Click() {
 
 void FormTalvan::Command5_Click() {
     // The button sits under "Efface le dernier": kept readings go only when the user says so.
-    if (m_etat.Mem > 0) {
-        const bool fr = langue() == 1;
-        const QString texte =
-            fr ? QStringLiteral("Voulez vous effacer toutes les mesures de la liste?")
-               : QString::fromUtf8("¿Borrar todas las medidas de la lista?");
-        if (demander(QStringLiteral("QuestionReset"), Command5->text(), texte, false) !=
-            Reponse::Oui)
-            return;
-    }
+    if (m_etat.Mem > 0 && demander(QStringLiteral("QuestionReset"), sansMnemonique(Command5),
+                                   u8(captions::QuestionReset, langue()), false) != Reponse::Oui)
+        return;
+    memoriserListe();
     for (int i = 0; i < 5; ++i) {
         m_lectures[i].reset();
         DG[i]->clear();

@@ -16,7 +16,6 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 
@@ -382,25 +381,6 @@ bool ImprimerRapport(const Rapport& r, QPagedPaintDevice& appareil) {
                                       -complement(marges.right()), -complement(marges.bottom()));
     DessinerRapport(p, zone, dpi, r);
     return p.end();
-}
-
-bool EcrireFichier(const QString& chemin, const QByteArray& contenu, QString* erreur) {
-    QSaveFile fichier(chemin);
-    const auto echec = [&] {
-        if (erreur)
-            *erreur = fichier.errorString();
-        return false;
-    };
-    if (!fichier.open(QIODevice::WriteOnly))
-        return echec();
-    if (fichier.write(contenu) != contenu.size()) {
-        const bool r = echec();
-        fichier.cancelWriting();
-        return r;
-    }
-    if (!fichier.commit())
-        return echec();
-    return true;
 }
 
 QString AideRaccourcisRapport(int langue) {

@@ -69,10 +69,6 @@ void DessinerRapport(QPainter& p, const QRectF& zone, double dpi, const Rapport&
 // be painted on (a file that cannot be written, a printer that refuses the job).
 bool ImprimerRapport(const Rapport& r, QPagedPaintDevice& appareil);
 
-// Writes a file through a temporary file renamed at the end, so that a failure leaves
-// the file as it was. The system's reason in *erreur on failure.
-bool EcrireFichier(const QString& chemin, const QByteArray& contenu, QString* erreur);
-
 // "Clic droit : ... Ctrl+C ... Ctrl+S ... Ctrl+P ...": the tooltip that names the report's
 // commands, for the lines of the list and the result field.
 QString AideRaccourcisRapport(int langue);

@@ -1,9 +1,11 @@
 #include "fakes.h"
 #include "mainwindow/formtalvan.h"
+#include "platform/ecriturefichier.h"
 
 #include <QPrinter>
 #include <QtTest>
 #include <QtWidgets>
+#include <cerrno>
 
 namespace {
 
@@ -145,16 +147,25 @@ private slots:
         QCOMPARE(lireCsv(octets), attendu);
         QVERIFY(b.avis.isEmpty());
 
-        // Cancelled: nothing written, no word. A folder that does not exist: a message that
-        // names the file, and no file.
+        // Cancelled: nothing written, no word. A write cut short by a full disk: a message that
+        // names the file and says the previous one is unchanged, as it is.
         b.fichier.clear();
         b.touche(Qt::Key_S);
         QVERIFY(b.avis.isEmpty());
-        b.fichier = dossier.filePath("absent/mesures.csv");
+        b.fichier = dossier.filePath("mesures.csv");
+        b.ligne(0, "13,10", true);
+        platform::SimulerPannes([](platform::EtapeEcriture e, const QString&) {
+            return e == platform::EtapeEcriture::Ecriture ? ENOSPC : 0;
+        });
         b.touche(Qt::Key_S);
+        platform::SimulerPannes({});
         QCOMPARE(b.avis.size(), 1);
-        QVERIFY(b.avis[0].contains(b.fichier) && b.avis[0].startsWith("Le rapport n'a pas pu"));
-        QVERIFY(!QFile::exists(b.fichier));
+        QVERIFY2(b.avis[0].startsWith("Le rapport n'a pas pu") && b.avis[0].contains(b.fichier) &&
+                     b.avis[0].endsWith(QString::fromUtf8("Le fichier précédent est inchangé.")),
+                 qPrintable(b.avis[0]));
+        QFile relu(b.fichier);
+        QVERIFY(relu.open(QIODevice::ReadOnly));
+        QCOMPARE(relu.readAll(), octets);
     }
 
     // "Print to PDF": one page, and the page holds text and the azimuth view with the wall.
