@@ -42,10 +42,9 @@ void FormTalvan::Charger() {
     // The clock runs from the start: MajHeures below reads the time only while it runs.
     Timer1->start();
 
-    if (s.lire(Section, QStringLiteral("Langue"), QStringLiteral("F")) == QLatin1String("F"))
-        Option5[0]->setChecked(true);
-    else
-        Option5[1]->setChecked(true);
+    const platform::Langue langue =
+        platform::langueDeLettre(s.lire(Section, QStringLiteral("Langue"), QStringLiteral("F")));
+    Option5[langue == platform::Langue::Francais ? 0 : 1]->setChecked(true);
 
     etape([&] {
         const auto nombres = [](int de, int a) {
@@ -142,11 +141,11 @@ FormTalvan::Reponse FormTalvan::demander(const QString& nom, const QString& titr
                          this);
     question.setObjectName(nom);
     question.setDefaultButton(ouiParDefaut ? QMessageBox::Yes : QMessageBox::No);
-    const bool fr = langue() == 1;
+    const captions::TextesQuestions& t = captions::textesQuestions(langue());
     QAbstractButton* oui = question.button(QMessageBox::Yes);
     QAbstractButton* non = question.button(QMessageBox::No);
-    oui->setText(fr ? QStringLiteral("Oui") : QString::fromUtf8("Sí"));
-    non->setText(fr ? QStringLiteral("Non") : QStringLiteral("No"));
+    oui->setText(QString::fromUtf8(t.oui));
+    non->setText(QString::fromUtf8(t.non));
     // Escape and the question's close box cancel: neither Yes nor No.
     QAbstractButton* annuler = question.addButton(QMessageBox::Cancel);
     annuler->hide();
@@ -254,20 +253,11 @@ std::optional<mesures::Enregistrement> FormTalvan::preparerListe(bool peutDemand
     if (e.deborde && peutDemander) {
         // Not held while the user reads: the other copy's save would wait on the answer.
         s.liberer();
-        const bool fr = langue() == 1;
         QStringList lignes;
         for (const mesures::LigneMesure& l : mesures::sauf(stockee, m_listeConnue))
             lignes << l.texte;
-        const QString texte =
-            (fr ? QString::fromUtf8(
-                      "Une autre fenêtre d'Orsaline a enregistré ces mesures depuis "
-                      "l'ouverture de celle-ci :\n\n%1\n\nLa liste ne peut pas les garder avec "
-                      "les vôtres. Voulez vous les remplacer par les mesures de cette fenêtre?")
-                : QString::fromUtf8(
-                      "Otra ventana de Orsaline ha guardado estas medidas desde que se abrió "
-                      "esta:\n\n%1\n\nLa lista no puede conservarlas junto con las suyas. "
-                      "¿Reemplazarlas por las medidas de esta ventana?"))
-                .arg(lignes.join(QLatin1Char('\n')));
+        const QString texte = QString::fromUtf8(captions::textesQuestions(langue()).listes)
+                                  .arg(lignes.join(QLatin1Char('\n')));
         const Reponse r =
             demander(QStringLiteral("QuestionListes"), m_etat.Libelles[5], texte, false);
         if (r == Reponse::Annuler)
@@ -320,20 +310,19 @@ void FormTalvan::enregistrerTout(const mesures::Enregistrement& liste) {
 
 void FormTalvan::enregistrerLangue() {
     m_services.settings.ecrire(Section, QStringLiteral("Langue"),
-                               Option5[0]->isChecked() ? QStringLiteral("F") : QStringLiteral("E"));
+                               platform::lettreDeLangue(langue()));
 }
 
 // Which file was not written, why when known, and whether the previous one is still there.
 QString FormTalvan::texteEchecEnregistrement() const {
-    const bool fr = langue() == 1;
+    const captions::TextesQuestions& t = captions::textesQuestions(langue());
     const auto echec = m_services.settings.dernierEchec();
-    QString texte = QString::fromUtf8(fr ? captions::EchecReglages.fr : captions::EchecReglages.es)
+    QString texte = QString::fromUtf8(t.echecReglages)
                         .arg(QDir::toNativeSeparators(m_services.settings.emplacement()));
     if (echec && !echec->raison.isEmpty())
         texte += QStringLiteral("\n(") + echec->raison + QLatin1Char(')');
     if (echec && echec->ancienIntact)
-        texte += QLatin1Char('\n') + QString::fromUtf8(fr ? captions::FichierPrecedentIntact.fr
-                                                          : captions::FichierPrecedentIntact.es);
+        texte += QLatin1Char('\n') + QString::fromUtf8(t.fichierIntact);
     return texte;
 }
 
@@ -345,10 +334,8 @@ void FormTalvan::signalerEchecEnregistrement() {
 }
 
 bool FormTalvan::quitterSansReglages() {
-    const bool fr = langue() == 1;
     return demander(QStringLiteral("EchecEnregistrement"), QStringLiteral("Orsaline"),
                     texteEchecEnregistrement() + QStringLiteral("\n\n") +
-                        QString::fromUtf8(fr ? captions::QuitterSansReglages.fr
-                                             : captions::QuitterSansReglages.es),
+                        QString::fromUtf8(captions::textesQuestions(langue()).quitterSansReglages),
                     false) == Reponse::Oui;
 }

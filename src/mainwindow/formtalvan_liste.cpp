@@ -28,10 +28,6 @@ namespace {
 // Not green (kept) nor black (candidate): the text keeps those colours.
 const QColor FondAberrant(255, 204, 153);
 
-QString u8(const captions::Paire& p, int langue) {
-    return QString::fromUtf8(langue == 1 ? p.fr : p.es);
-}
-
 // A button's caption as a title: without the "&" of its Alt key.
 QString sansMnemonique(const QAbstractButton* b) {
     return QString(b->text()).remove(QLatin1Char('&'));
@@ -104,16 +100,16 @@ void FormTalvan::afficherErreurSaisie() {
 
 void FormTalvan::afficherMessage(captions::Message message) {
     m_message = message;
-    Label7->setText(QString::fromUtf8(captions::texteMessage(message, langue() == 1)));
+    Label7->setText(QString::fromUtf8(captions::texteMessage(message, langue())));
 }
 
-void FormTalvan::traduireMessage(bool francais) {
+void FormTalvan::traduireMessage(platform::Langue langue) {
     // A message still on show is said again in the language now chosen.
     if (!m_message)
         return;
-    for (const bool fr : {true, false})
-        if (Label7->text() == QString::fromUtf8(captions::texteMessage(*m_message, fr))) {
-            Label7->setText(QString::fromUtf8(captions::texteMessage(*m_message, francais)));
+    for (const auto l : {platform::Langue::Francais, platform::Langue::Espagnol})
+        if (Label7->text() == QString::fromUtf8(captions::texteMessage(*m_message, l))) {
+            Label7->setText(QString::fromUtf8(captions::texteMessage(*m_message, langue)));
             return;
         }
 }
@@ -253,7 +249,8 @@ void FormTalvan::Command3_Click() {
     // An unkept candidate goes at once; a kept reading only when the user says so.
     if (!(m_etat.Mem < 5 && !DG[m_etat.Mem]->text().isEmpty())) {
         if (demander(QStringLiteral("QuestionEffacer"), sansMnemonique(Command3),
-                     u8(captions::QuestionEffacer, langue()), false) != Reponse::Oui)
+                     QString::fromUtf8(captions::textesQuestions(langue()).effacer),
+                     false) != Reponse::Oui)
             return;
         memoriserListe();
         --m_etat.Mem;
@@ -271,7 +268,8 @@ void FormTalvan::Command3_Click() {
 void FormTalvan::Command5_Click() {
     // The button sits under "Efface le dernier": kept readings go only when the user says so.
     if (m_etat.Mem > 0 && demander(QStringLiteral("QuestionReset"), sansMnemonique(Command5),
-                                   u8(captions::QuestionReset, langue()), false) != Reponse::Oui)
+                                   QString::fromUtf8(captions::textesQuestions(langue()).reset),
+                                   false) != Reponse::Oui)
         return;
     memoriserListe();
     for (int i = 0; i < 5; ++i) {
@@ -352,8 +350,7 @@ QString FormTalvan::texteLectureLigne(int i) {
     if (const auto& l = a.lectures[i]) {
         try {
             const solar::InstantLocal h = solar::InstantLocalLecture(*l);
-            const QLocale mots = langue() == 1 ? QLocale(QLocale::French, QLocale::France)
-                                               : QLocale(QLocale::Spanish, QLocale::Spain);
+            const QLocale mots = platform::localeDeLangue(langue());
             const QString instant =
                 mots.toString(QDate(h.annee, h.mois, h.jour),
                               QString::fromUtf8(captions::textesRapport(langue()).formatInstant)) +

@@ -24,7 +24,7 @@ QString degres(double valeur) {
 // The wall's orientation in words, from its declination d (degrees from south, west
 // positive, within -180..180), rounded to the hundredth as the result field shows it.
 // Beyond 90° either way the wall faces north and is counted from north.
-QString orientationMur(double d, int langue) {
+QString orientationMur(double d, platform::Langue langue) {
     const captions::TextesResultat& t = captions::textesResultat(langue);
     const long long c = std::llround(d * 100); // hundredths of a degree
     // Azimuth of the wall's face from north through east: south is 180, west 270.
@@ -39,10 +39,10 @@ QString orientationMur(double d, int langue) {
     return u8(t.depuis[i]).arg(degres(static_cast<double>(nord ? 18000 - a : a) / 100), azimut);
 }
 
-QString nomAccessible(const char* objet, bool francais) {
+QString nomAccessible(const char* objet, platform::Langue langue) {
     for (const captions::NomAccessible& n : captions::nomsAccessibles())
         if (qstrcmp(n.nom, objet) == 0)
-            return u8(francais ? n.fr : n.es);
+            return u8(platform::selon(langue, n.fr, n.es));
     return {};
 }
 
@@ -50,7 +50,7 @@ QString nomAccessible(const char* objet, bool francais) {
 
 // Text15's tooltip, accessible name and description, from the ticked numeric values.
 void FormTalvan::decrireMoyenne(const std::vector<double>& valeurs) {
-    const int lang = langue();
+    const platform::Langue lang = langue();
     CleMoyenne cle{valeurs, Text15->text(), QLocale().name(), lang};
     if (m_cleMoyenne == cle)
         return;
@@ -75,7 +75,7 @@ void FormTalvan::decrireMoyenne(const std::vector<double>& valeurs) {
         if (!s.isEmpty())
             bulle << s;
     Text15->setToolTip(bulle.join(QLatin1Char('\n')));
-    const QString nom = nomAccessible("Text15", lang == 1);
+    const QString nom = nomAccessible("Text15", lang);
     const QString nomComplet = mots.isEmpty() ? nom : nom + QStringLiteral(" : ") + mots;
     if (Text15->accessibleName() != nomComplet)
         Text15->setAccessibleName(nomComplet);
@@ -109,8 +109,8 @@ void FormTalvan::indiquerFuseau() {
     const double ecart = std::remainder(secondes / 3600.0 + m_etat.Lon / 15, 24.0);
     const bool eloigne =
         !Text3->text().trimmed().isEmpty() && std::isfinite(ecart) && std::abs(ecart) > 3;
-    const bool fr = langue() == 1;
-    const QString avertissement = u8(captions::texteMessage(captions::Message::FuseauEloigne, fr));
+    const QString avertissement =
+        u8(captions::texteMessage(captions::Message::FuseauEloigne, langue()));
     if (eloigne && Label7->text().isEmpty())
         afficherMessage(captions::Message::FuseauEloigne);
     else if (!eloigne && Label7->text() == avertissement)

@@ -58,11 +58,10 @@ QString nomFichier(const std::array<QComboBox*, 3>& date) {
 }
 
 // The system's reason, and whether the file that was there before is still there as it was.
-QString raisonEchec(const platform::EchecEcriture& echec, int langue) {
+QString raisonEchec(const platform::EchecEcriture& echec, platform::Langue langue) {
     QString r = echec.raison;
     if (echec.ancienIntact)
-        r += QLatin1Char('\n') + u8(langue == 1 ? captions::FichierPrecedentIntact.fr
-                                                : captions::FichierPrecedentIntact.es);
+        r += QLatin1Char('\n') + u8(captions::textesQuestions(langue).fichierIntact);
     return r;
 }
 
@@ -143,7 +142,7 @@ void FormTalvan::installerRapport() {
     }
 }
 
-void FormTalvan::traduireRapport(int langue) {
+void FormTalvan::traduireRapport(platform::Langue langue) {
     const captions::TextesRapport& t = captions::textesRapport(langue);
     m_actionsRapport[0]->setText(u8(t.menuCopier));
     m_actionsRapport[1]->setText(u8(t.menuCsv));
