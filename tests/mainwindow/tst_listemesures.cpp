@@ -44,19 +44,10 @@ private slots:
         QTest::addColumn<QString>("ecrite");
         QTest::addColumn<int>("memEcrite");
         QTest::addColumn<bool>("deborde");
-        QTest::newRow("stored as known, in another order") << "10 20 30" << 2 << "10 20"
-                                                           << "20 10"
-                                                           << "10 20 30" << 2 << false;
         QTest::newRow("another copy reset, this list untouched") << "10 20" << 2 << "10 20"
                                                                  << ""
                                                                  << "-" << 0 << false;
-        QTest::newRow("another copy added, this list untouched") << "10 20" << 2 << "10 20"
-                                                                 << "20 10 50"
-                                                                 << "-" << 0 << false;
         // Both changed: the window's lines, then what the other copy added (50, 60).
-        QTest::newRow("both changed") << "10 30" << 2 << "10 20"
-                                      << "10 20 50"
-                                      << "10 30 50" << 3 << false;
         QTest::newRow("both changed, five lines exactly") << "10 20 30" << 3 << "10"
                                                           << "10 50 60"
                                                           << "10 20 30 50 60" << 5 << false;
@@ -111,45 +102,29 @@ private slots:
                 const QStringList apres = textes(stockee).split(' ', Qt::SkipEmptyParts);
                 for (const QString& r : attendues)
                     if (!apres.contains(r)) {
-                        QVERIFY2(apres.size() == 5,
-                                 qPrintable(QString("seed %1 round %2: %3 lost, stored %4")
-                                                .arg(graine)
-                                                .arg(tour)
-                                                .arg(r, apres.join(' '))));
+                        QVERIFY2(
+                            apres.size() == 5,
+                            qPrintable(
+                                QString("seed %1 round %2: %3 lost").arg(graine).arg(tour).arg(r)));
                         excusees << r;
                     }
             };
             for (int pas = 0; pas < 24; ++pas) {
                 Copie& c = copies[alea() % 2];
-                if (c.finie)
+                const unsigned geste = alea() % 5; // keep (0, 1), erase the last kept line,
+                if (c.finie)                       // the session's save, quit with "Oui"
                     continue;
-                switch (alea() % 5) {
-                case 0:
-                case 1: // keep
-                    if (c.mem < 5) {
-                        c.liste[c.mem++].texte = QString::number(++suivante);
-                        vivantes << QString::number(suivante);
-                    }
-                    break;
-                case 2: // erase the last kept line
-                    if (c.mem > 0) {
-                        vivantes.remove(c.liste[--c.mem].texte);
-                        c.liste[c.mem] = {};
-                    }
-                    break;
-                case 3: // the end of the session's save
-                    sauver(c);
-                    break;
-                case 4: // quit with "Oui"
-                    sauver(c);
-                    c.finie = true;
-                    break;
-                }
+                if (geste < 2 && c.mem < 5)
+                    vivantes << (c.liste[c.mem++].texte = QString::number(++suivante));
+                else if (geste == 2 && c.mem > 0)
+                    vivantes.remove(std::exchange(c.liste[--c.mem], {}).texte);
+                else if (geste > 2)
+                    (sauver(c), c.finie = geste == 4);
             }
-            const int premiere = int(alea() % 2);
-            for (const int i : {premiere, 1 - premiere})
-                if (!copies[i].finie)
-                    sauver(copies[i]);
+            for (Copie* c : alea() % 2 ? std::array{&copies[0], &copies[1]}
+                                       : std::array{&copies[1], &copies[0]})
+                if (!c->finie)
+                    sauver(*c);
             if (QTest::currentTestFailed())
                 return;
         }
