@@ -359,9 +359,6 @@ private slots:
             << "0=A0 1=A1 2= Mem=2 deglat=44";
         QTest::newRow("B then A") << deuxA + "B:Text1=44 B:Command4 Command4"
                                   << QStringList{"Oui", "Oui"} << "0=A0 1=A1 Mem=2 deglat=44";
-        QTest::newRow("both kept readings")
-            << deuxA + "Command4 B:garder:50 B:Command4" << QStringList{"Oui", "Oui"}
-            << "0=B0 1=A0 2=A1 3= Mem=3";
         const QString trop = "garder:40 garder:41 garder:42 Command4 B:garder:50 B:garder:51 "
                              "B:garder:52 B:Command4";
         QTest::newRow("too many, keep the saved ones")
@@ -370,8 +367,6 @@ private slots:
             << trop << QStringList{"Oui", "Oui", "Oui"} << "0=B0 1=B1 2=B2 3= Mem=3";
         QTest::newRow("too many, Escape")
             << trop << QStringList{"Oui", "Oui", "Echap"} << "0=A0 1=A1 2=A2 3=";
-        QTest::newRow("too many, SIGTERM")
-            << trop.chopped(11) + " B:sigterm" << QStringList{"Oui"} << "0=B0 1=B1 2=A0 3=A1 4=A2";
     }
     void deuxCopies() {
         QFETCH(QString, gestes);
