@@ -7,6 +7,7 @@
 #include "rapport/textesrapport.h"
 #include "solar/calculerror.h"
 #include "solar/observation.h"
+#include "solar/sunposition.h"
 #include "solar/statistiques.h"
 #include "solar/textformat.h"
 
@@ -135,7 +136,7 @@ void FormTalvan::Command1_Click() {
     } else if (*angle < 0 || *angle > 180) {
         // The protractor reads 0 to 180: anything else is a slip of the eye or the keyboard.
         afficherMessage(captions::Message::AngleHorsRapporteur);
-    } else if (hauteur <= 0) {
+    } else if (hauteur < solar::HauteurLever) {
         // No sun, no shadow of the string: the reading measures nothing.
         afficherMessage(captions::Message::SoleilSousHorizon);
     } else {
@@ -190,11 +191,20 @@ void FormTalvan::MajMoyenne() {
         afficherErreurSaisie();
 
     std::optional<double> moy; // an overflowing sum shows no average, not ".00"
+    bool calculee = false;
     try {
         moy = solar::Moyenne(valeurs);
+        calculee = true;
     } catch (const solar::CalculError&) {
         afficherErreurSaisie();
     }
+    // Ticked readings too far apart for one wall: said while it lasts.
+    const QString impossible =
+        QString::fromUtf8(captions::texteMessage(captions::Message::MoyenneImpossible, langue()));
+    if (calculee && !moy && !valeurs.empty())
+        afficherMessage(captions::Message::MoyenneImpossible);
+    else if (Label7->text() == impossible)
+        Label7->clear();
     m_etat.Moy = moy;
     std::string affiche;
     if (moy) {
@@ -206,9 +216,7 @@ void FormTalvan::MajMoyenne() {
     Text15->setText(QString::fromStdString(affiche));
     decrireMoyenne(valeurs);
     // Decided on the average as shown, whatever the decimal separator.
-    if (!moy || std::round(*moy * 100) == 0)
-        return;
-    if (solar::MoyenneHorsLimites(*moy))
+    if (moy && solar::MoyenneHorsLimites(*moy))
         afficherErreurSaisie();
     try {
         PosSoleil();
@@ -362,6 +370,8 @@ QString FormTalvan::texteLectureLigne(int i) {
                                                        n(std::abs(s.degresParMinute)));
             if (s.fragile)
                 lignes << QString::fromUtf8(t.fragile).arg(n(solar::SeuilFragile, 1));
+            if (l->hauteur < solar::HauteurBasse)
+                lignes << QString::fromUtf8(t.soleilBas).arg(n(solar::HauteurBasse, 0));
         } catch (const solar::CalculError&) {
         }
     }

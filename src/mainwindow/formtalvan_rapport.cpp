@@ -92,23 +92,9 @@ Rapport FormTalvan::rapport() const {
                       .arg(m_services.identity.majeure)
                       .arg(m_services.identity.mineure);
     r.etabli = m_services.clock.maintenantLocal();
-    r.degLat = Text1->text();
-    r.minLat = Text2->text();
-    r.nordSud = (Option2->isChecked() ? Option2 : Option1)->text();
-    r.degLon = Text3->text();
-    r.minLon = Text4->text();
-    r.estOuest = (Option3->isChecked() ? Option3 : Option4)->text();
-    r.jour = Combo1[0]->currentText();
-    r.mois = Combo1[1]->currentText();
-    r.annee = Combo1[2]->currentText();
     r.lignes = lignesRapport();
     r.moyenne = m_etat.Moy;
     r.statistiques = StatistiquesLignes(r.lignes);
-    r.diagramme = PicAZ->primitives();
-    r.tailleDiagramme = QSizeF(PicAZ->largeurTwips(), PicAZ->hauteurTwips());
-    r.policeDiagramme = PicAZ->font();
-    r.pixelsPolice = PicAZ->fontInfo().pixelSize();
-    r.heureDiagramme = Text10->text();
     return r;
 }
 

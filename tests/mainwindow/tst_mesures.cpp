@@ -176,6 +176,9 @@ private slots:
         ligne("angle beyond a double", "", "", "1e999", Erreur, Error);
         // 20:00 in Paris on 15 December: altitude -29.30.
         ligne("sun below the horizon", "2008-12-15T19:00Z", "", "45", Nuit, Noche);
+        // NOAA: sunrise (centre at -0.833) at Paris on 15 Dec 2008 at 07:37.8 UT; at 07:36
+        // the centre is at -1.07, the whole disc below the horizon.
+        ligne("two minutes before sunrise", "2008-12-15T07:36Z", "", "45", Nuit, Noche);
         ligne("at the pole", "", "Text1=90", "45", Erreur, Error);
         ligne("day 0", "", "0/2/2008", "45", Erreur, Error);
         ligne("year a word", "", "11/2/abc", "45", Erreur, Error);
@@ -198,6 +201,35 @@ private slots:
             b.clic(*langue == 'F' ? "Option5_1" : "Option5_0");
             QCOMPARE(b.texte("Label7"), *langue == 'F' ? es : fr);
         }
+    }
+
+    // A minute after that sunrise (NOAA: centre at -0.67) the reading is taken, and its
+    // tooltip says the sun was low.
+    void leverDuSoleil() {
+        Banc b("2008-12-15T07:39Z");
+        b.calculer("45");
+        QVERIFY(!b.dg(0)->text().isEmpty());
+        QCOMPARE(b.texte("Label7"), QString());
+        QVERIFY2(b.dg(0)->toolTip().contains(QString::fromUtf8("Soleil bas (moins de 5°)")),
+                 qPrintable(b.dg(0)->toolTip()));
+    }
+
+    // Ticked readings that describe no one wall: no average, said in the message line until
+    // the ticks describe one again.
+    void moyenneImpossible() {
+        const QString impossible =
+            QString::fromUtf8("Mesures cochées trop différentes pour une moyenne.");
+        Banc b;
+        b.taper(b.dg(0), "90");
+        b.cocher(0);
+        b.taper(b.dg(1), "-90");
+        b.cocher(1);
+        QCOMPARE(b.texte("Text15"), QString());
+        QVERIFY(!b.w->etat().Moy);
+        QCOMPARE(b.texte("Label7"), impossible);
+        b.cocher(1);
+        QVERIFY(b.w->etat().Moy == 90.0);
+        QCOMPARE(b.texte("Label7"), QString());
     }
 
     // The message stays through ticks and keeps until a press that writes a line, or a reset;
