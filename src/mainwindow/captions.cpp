@@ -24,7 +24,7 @@ constexpr std::array<Ligne, 49> Table{{
     {3, Principale, "Libelles_2", Texte, "Azimut", "Azimut"},
     {4, Principale, "Libelles_3", Texte, "Voulez vous conserver les calculs effectués?",
      "¿Guardar los cálculos realizados?"},
-    {5, Principale, "Libelles_5", Texte, "Au revoir", "Adios"},
+    {5, Principale, "Libelles_5", Texte, "Au revoir", "Adiós"},
     {6, Principale, "PicAZ", ToolTip, "Azimut du centre du Soleil", "Azimut del centro del sol"},
     {7, Principale, "Option5_0", ToolTip, "Français", "Francés"},
     {8, Principale, "Option5_1", ToolTip, "Espagnol", "Español"},
@@ -118,9 +118,14 @@ constexpr std::array<NomAccessible, 10> NomsAccessibles{{
     {"Label13", "Horloge arrêtée", "Reloj parado"},
 }};
 
-// The About window's legal notice, below the designed texts: what the GPL asks an
-// interactive program to show.
-constexpr std::array<Ligne, 1> Supplements{{
+// The tick boxes of the list, and the About window's legal notice below the designed texts
+// (what the GPL asks an interactive program to show).
+constexpr std::array<Ligne, 6> Supplements{{
+    {0, Principale, "Chec_0", ToolTip, "Utiliser pour le calcul", "Usar para el cálculo"},
+    {0, Principale, "Chec_1", ToolTip, "Utiliser pour le calcul", "Usar para el cálculo"},
+    {0, Principale, "Chec_2", ToolTip, "Utiliser pour le calcul", "Usar para el cálculo"},
+    {0, Principale, "Chec_3", ToolTip, "Utiliser pour le calcul", "Usar para el cálculo"},
+    {0, Principale, "Chec_4", ToolTip, "Utiliser pour le calcul", "Usar para el cálculo"},
     {0, About, "Label6", Caption,
      "Copyright © 2026 les développeurs d'Orsaline\n"
      "Ce programme est fourni SANS AUCUNE GARANTIE.\n"
@@ -233,6 +238,7 @@ constexpr TextesRapport RapportFr{
     "Le rapport n'a pas pu être enregistré dans :\n%1\n\n%2",
     "Imprimer le rapport",
     "Le rapport n'a pas pu être imprimé sur :\n%1",
+    "texte,cochée,instant,décalage,angle,azimut,hauteur,déclinaison",
 };
 
 constexpr TextesRapport RapportEs{
@@ -276,6 +282,7 @@ constexpr TextesRapport RapportEs{
     "No se ha podido guardar el informe en:\n%1\n\n%2",
     "Imprimir el informe",
     "No se ha podido imprimir el informe en:\n%1",
+    "texto,marcada,instante,desfase,ángulo,azimut,altura,declinación",
 };
 
 } // namespace

@@ -48,8 +48,6 @@ struct NomAccessible {
 };
 std::span<const NomAccessible> nomsAccessibles();
 
-// The tooltip start-up gives every tick box of the list (not language-dependent).
-inline constexpr const char* InfoBulleChec = "Utiliser pour le calcul";
 // The input error message in French; texteMessage gives it in both languages.
 inline constexpr const char* ErreurSaisie = "Erreur dans la saisie des données, recommencez !";
 
@@ -131,6 +129,7 @@ struct TextesRapport {
     const char* echecCsv; // %1 the file, %2 the system's reason
     const char* titreImpression;
     const char* echecImpression; // %1 the printer or the file
+    const char* enteteCsv;       // the CSV file's header row, fields in the rows' order
 };
 const TextesRapport& textesRapport(Langue langue);
 

@@ -145,7 +145,7 @@ QString TexteRapport(const Rapport& r) {
 }
 
 QByteArray CsvRapport(const Rapport& r) {
-    std::string csv = solar::EnteteCsv();
+    std::string csv = captions::textesRapport(r.langue).enteteCsv;
     csv += solar::FinLigneCsv;
     for (const LigneRapport& l : r.lignes) {
         if (vide(l))
