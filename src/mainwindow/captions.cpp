@@ -365,6 +365,25 @@ constexpr TextesQuestions QuestionsEs{
 
 } // namespace
 
+namespace {
+
+constexpr TextesAnnonces AnnoncesFr{
+    "Mesure %1 : %2°, %3.",      "Moyenne %1°.", "Pas de moyenne.",
+    "Mesure %1 effacée.",        "Liste vide.",  "1 mesure dans la liste.",
+    "%1 mesures dans la liste.",
+};
+constexpr TextesAnnonces AnnoncesEs{
+    "Medida %1: %2°, %3.",     "Media %1°.",   "Sin media.",
+    "Medida %1 borrada.",      "Lista vacía.", "1 medida en la lista.",
+    "%1 medidas en la lista.",
+};
+
+} // namespace
+
+const TextesAnnonces& textesAnnonces(Langue langue) {
+    return platform::selon(langue, AnnoncesFr, AnnoncesEs);
+}
+
 const TextesQuestions& textesQuestions(Langue langue) {
     return platform::selon(langue, QuestionsFr, QuestionsEs);
 }

@@ -10,6 +10,7 @@
 #include "platform/traductionsqt.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QIcon>
@@ -142,6 +143,13 @@ void FormTalvan::nommerPourLecteurs(Langue langue) {
     }
     for (int i = 0; i < 5; ++i)
         decrireLigne(i);
+    // A field named by its heading takes the heading's new words, of which a listener hears
+    // only by this event.
+    for (QLabel* titre : findChildren<QLabel*>())
+        if (QWidget* champ = titre->buddy()) {
+            QAccessibleEvent evenement(champ, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&evenement);
+        }
 }
 
 // A line holding a reading says whether it is kept, as its green colour shows, then what
