@@ -21,24 +21,6 @@ QString degres(double valeur) {
     return QLocale().toString(valeur, 'f', 2);
 }
 
-// The wall's orientation in words, from its declination d (degrees from south, west
-// positive, within -180..180), rounded to the hundredth as the result field shows it.
-// Beyond 90° either way the wall faces north and is counted from north.
-QString orientationMur(double d, platform::Langue langue) {
-    const captions::TextesResultat& t = captions::textesResultat(langue);
-    const long long c = std::llround(d * 100); // hundredths of a degree
-    // Azimuth of the wall's face from north through east: south is 180, west 270.
-    const QString azimut = degres(static_cast<double>(((18000 + c) % 36000 + 36000) % 36000) / 100);
-    const long long a = std::llabs(c);
-    if (a == 0 || a == 9000 || a == 18000) {
-        const int i = a == 0 ? 0 : a == 18000 ? 2 : c > 0 ? 1 : 3;
-        return u8(t.plein[i]).arg(azimut);
-    }
-    const bool nord = a > 9000;
-    const int i = (nord ? 2 : 0) + (c > 0 ? 1 : 0);
-    return u8(t.depuis[i]).arg(degres(static_cast<double>(nord ? 18000 - a : a) / 100), azimut);
-}
-
 QString nomAccessible(const char* objet, platform::Langue langue) {
     for (const captions::NomAccessible& n : captions::nomsAccessibles())
         if (qstrcmp(n.nom, objet) == 0)
@@ -63,7 +45,7 @@ void FormTalvan::decrireMoyenne(const std::vector<double>& valeurs) {
     // within -180..180 and shown in the field.
     const auto stats = solar::StatistiquesCercle(valeurs);
     if (stats && !Text15->text().isEmpty() && std::isfinite(stats->moyenne)) {
-        mots = orientationMur(stats->moyenne, lang);
+        mots = OrientationMur(stats->moyenne, lang);
         if (const auto& d = stats->dispersion;
             d && std::isfinite(d->ecartType) && std::isfinite(d->erreurType))
             dispersion = u8(t.dispersion)
