@@ -26,7 +26,16 @@ private slots:
         QTest::addColumn<int>("statut");
         QTest::addColumn<QString>("sortie");  // standard output; a prefix for --help
         QTest::addColumn<QString>("erreurs"); // standard error; a prefix where it ends in "("
-        QTest::newRow("--help") << QStringList{"--help"} << QStringList{} << 0 << Usage << "";
+        QTest::newRow("--help") << QStringList{"--help"} << QStringList{"LC_ALL=C"} << 0 << Usage
+                                << "";
+        QTest::newRow("--help, French messages")
+            << QStringList{"--help"} << QStringList{"LC_ALL=", "LC_MESSAGES=fr_FR.UTF-8"} << 0
+            << "Utilisation : orsaline [--help] [--version]\nTrouve la déclinaison"
+            << "";
+        QTest::newRow("--help, Spanish")
+            << QStringList{"--help"} << QStringList{"LC_ALL=es_ES.UTF-8"} << 0
+            << "Uso: orsaline [--help] [--version]\nHalla la declinación"
+            << "";
         QTest::newRow("-h, Qt's -platform")
             << QStringList{"-platform", "offscreen", "-h"} << QStringList{} << 0 << Usage << "";
         QTest::newRow("--version")
