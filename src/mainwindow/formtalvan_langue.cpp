@@ -3,6 +3,7 @@
 #include "about/about.h"
 #include "mainwindow/canvas.h"
 #include "mainwindow/captions.h"
+#include "mainwindow/commandesrapport.h"
 #include "mainwindow/controls.h"
 #include "mainwindow/formtalvan.h"
 #include "platform/etiquetteactive.h"
@@ -153,20 +154,22 @@ void FormTalvan::nommerPourLecteurs(Langue langue) {
 }
 
 // A line holding a reading says whether it is kept, as its green colour shows, then what
-// its tooltip says: the reading kept with it and whether it disagrees with the others.
+// its tooltip says: the reading kept with it, whether it disagrees with the others, and
+// last the report's commands, which stay named whatever the line holds.
 void FormTalvan::decrireLigne(int i) {
     QString description;
     const QString lecture = texteLectureLigne(i);
+    const QString aide = AideRaccourcisRapport(langue());
+    const QString bulle = lecture.isEmpty() ? aide : lecture + QLatin1Char('\n') + aide;
     if (!DG[i]->text().isEmpty()) {
         const bool gardee = DG[i]->palette().color(QPalette::Text) == VertGarde;
         description =
-            platform::texte(gardee ? captions::LigneGardee : captions::LigneCandidate, langue());
-        if (!lecture.isEmpty())
-            description += QLatin1Char('\n') + lecture;
+            platform::texte(gardee ? captions::LigneGardee : captions::LigneCandidate, langue()) +
+            QLatin1Char('\n') + bulle;
     }
     decrire(DG[i], description);
-    if (DG[i]->toolTip() != lecture)
-        DG[i]->setToolTip(lecture);
+    if (DG[i]->toolTip() != bulle)
+        DG[i]->setToolTip(bulle);
 }
 
 void FormTalvan::Command6_Click() {

@@ -138,10 +138,8 @@ void FormTalvan::traduireRapport(platform::Langue langue) {
     m_actionsRapport[0]->setText(u8(t.menuCopier));
     m_actionsRapport[1]->setText(u8(t.menuCsv));
     m_actionsRapport[2]->setText(u8(t.menuImprimer));
-    const QString aide = AideRaccourcisRapport(langue);
-    for (QLineEdit* champ : DG)
-        champ->setToolTip(aide);
-    Text15->setToolTip(aide);
+    // The lines name the same commands in their tooltips (decrireLigne).
+    Text15->setToolTip(AideRaccourcisRapport(langue));
 }
 
 // The report's commands above the text box's own (undo, copy, paste...).
