@@ -4,12 +4,12 @@
 #include "mainwindow/captions.h"
 #include "mainwindow/controls.h"
 #include "mainwindow/formtalvan.h"
+#include "solar/observation.h"
 #include "solar/statistiques.h"
 
 #include <QLineEdit>
 #include <QLocale>
 #include <cmath>
-#include <cstdlib>
 
 namespace {
 
@@ -21,22 +21,15 @@ QString degres(double valeur) {
     return QLocale().toString(valeur, 'f', 2);
 }
 
-// The wall's orientation in words, from its declination d (degrees from south, west
-// positive, within -180..180), rounded to the hundredth as the result field shows it.
-// Beyond 90° either way the wall faces north and is counted from north.
+// The wall's orientation in words, from its declination d.
 QString orientationMur(double d, int langue) {
     const captions::TextesResultat& t = captions::textesResultat(langue);
-    const long long c = std::llround(d * 100); // hundredths of a degree
-    // Azimuth of the wall's face from north through east: south is 180, west 270.
-    const QString azimut = degres(static_cast<double>(((18000 + c) % 36000 + 36000) % 36000) / 100);
-    const long long a = std::llabs(c);
-    if (a == 0 || a == 9000 || a == 18000) {
-        const int i = a == 0 ? 0 : a == 18000 ? 2 : c > 0 ? 1 : 3;
-        return u8(t.plein[i]).arg(azimut);
-    }
-    const bool nord = a > 9000;
-    const int i = (nord ? 2 : 0) + (c > 0 ? 1 : 0);
-    return u8(t.depuis[i]).arg(degres(static_cast<double>(nord ? 18000 - a : a) / 100), azimut);
+    const solar::OrientationMur o = solar::Orientation(d);
+    // The tables follow the order of OrientationMur::Sens: four due ways, then four others.
+    const int i = static_cast<int>(o.sens);
+    if (i < 4)
+        return u8(t.plein[i]).arg(degres(o.azimut));
+    return u8(t.depuis[i - 4]).arg(degres(o.ecart), degres(o.azimut));
 }
 
 QString nomAccessible(const char* objet, bool francais) {
@@ -88,12 +81,8 @@ void FormTalvan::decrireMoyenne(const std::vector<double>& valeurs) {
 // 15 h). The warning gives way to any other message: it is written only into an empty
 // line, and taken away only while the line still shows it.
 void FormTalvan::indiquerFuseau() {
-    // Hl - GMT is the offset the last MajHeures used, whether the clock runs or a time was
-    // typed; day fractions.
-    const double jours = m_etat.Hl - m_etat.GMT;
-    if (!std::isfinite(jours) || std::abs(jours) > 1)
-        return;
-    const int secondes = static_cast<int>(std::lround(jours * 86400));
+    // The offset the last MajHeures used, whether the clock runs or a time was typed.
+    const int secondes = m_etat.Decalage;
     QString fuseau = QStringLiteral("UTC") + QString::fromStdString(solar::TexteDecalage(secondes));
     if (const QString nom = m_services.clock.nomFuseau(); !nom.isEmpty())
         fuseau += QStringLiteral(", ") + nom;
@@ -104,11 +93,8 @@ void FormTalvan::indiquerFuseau() {
         Text10->setAccessibleDescription(bulle);
     }
 
-    // The place's longitude is west positive: its mean solar time is UTC - Lon / 15 h.
-    // Differences are taken round the day: UTC+14 at 150° west is 24 h - 4 h away.
-    const double ecart = std::remainder(secondes / 3600.0 + m_etat.Lon / 15, 24.0);
     const bool eloigne =
-        !Text3->text().trimmed().isEmpty() && std::isfinite(ecart) && std::abs(ecart) > 3;
+        !Text3->text().trimmed().isEmpty() && solar::FuseauEloigne(secondes, m_etat.Lon);
     const bool fr = langue() == 1;
     const QString avertissement = u8(captions::texteMessage(captions::Message::FuseauEloigne, fr));
     if (eloigne && Label7->text().isEmpty())

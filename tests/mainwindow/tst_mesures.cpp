@@ -24,8 +24,6 @@ const QString Noche =
 struct Banc : Fenetre<FormTalvan> {
     explicit Banc(const char* utc = "", const char* zone = "Europe/Paris", const char* langue = "F")
         : Fenetre(langue, utc, zone) {}
-    QLineEdit* dg(int i) const { return c<QLineEdit>(QStringLiteral("DG_%1").arg(i)); }
-    QCheckBox* chec(int i) const { return c<QCheckBox>(QStringLiteral("Chec_%1").arg(i)); }
     // Mem, then per line X ticked, o a value not ticked, . empty; " !" if the input error shows.
     QString liste() const {
         QString r = QString::number(w->etat().Mem) + ' ';
@@ -33,28 +31,11 @@ struct Banc : Fenetre<FormTalvan> {
             r += chec(i)->isChecked() ? 'X' : dg(i)->text().isEmpty() ? '.' : 'o';
         return r + (texte("Label7") == Erreur ? " !" : "");
     }
-    void cocher(int i) const {
-        QTest::mouseClick(chec(i), Qt::LeftButton);
-        QCoreApplication::processEvents(); // the mouse-up check runs after the click
-    }
-    void taper(QLineEdit* t, const QString& s) const { (t->clear(), QTest::keyClicks(t, s)); }
-    void calculer(const QString& angle, bool garde = false) const {
-        taper(c<QLineEdit>("Text12"), angle);
-        clic("Command1");
-        if (garde)
-            clic("Command2");
-    }
-    // "d/m/y" typed into the three date lists.
-    void date(const QString& jma) const {
-        for (int i = 0; i < 3; ++i)
-            taper(c<QComboBox>(QStringLiteral("Combo1_%1").arg(i))->lineEdit(),
-                  jma.section('/', i, i));
-    }
     // "48 52 N 2 20 E": degrees and minutes typed, hemispheres clicked.
     void lieu(const QString& l) const {
         const QStringList p = l.split(' ');
         for (int i : {0, 1, 3, 4})
-            taper(c<QLineEdit>(QStringLiteral("Text%1").arg(i < 3 ? i + 1 : i)), p[i]);
+            taper(QStringLiteral("Text%1").arg(i < 3 ? i + 1 : i), p[i]);
         clic(p[2] == "N" ? "Option1" : "Option2");
         clic(p[5] == "O" ? "Option3" : "Option4");
     }
@@ -98,9 +79,11 @@ private slots:
         // D = 178.6594 - 45 - 90; 178.6594 - 135 - 90.
         ligne("Paris N E, noon", "48 52 N 2 20 E", "Europe/Paris", "2008-02-11T12:00Z",
               {-14.1340, 178.6594, 26.9899}, {45, 43.6594, 135, -46.3406});
-        // North-facing walls: 287.2089 - 10 - 90 = 187.2089 - 360; 287.2089 - 30 - 90.
+        // North-facing walls: 287.2089 - 10 - 90 = 187.2089 - 360; 287.2089 - 30 - 90; the
+        // protractor's own end, 0: 287.2089 - 0 - 90 - 360.
         ligne("Paris N E, evening, north wall", "48 52 N 2 20 E", "Europe/Paris",
-              "2008-06-21T18:00Z", {23.4382, 287.2089, 16.2633}, {10, -172.7911, 30, 167.2089});
+              "2008-06-21T18:00Z", {23.4382, 287.2089, 16.2633},
+              {10, -172.7911, 30, 167.2089, 0, -162.7911});
         // 130.5078 - 60 - 90.
         ligne("New York N W", "40 42 N 74 00 O", "America/New_York", "2008-02-11T14:00Z",
               {-14.1067, 130.5078, 19.7057}, {60, -19.4922}, "E");
@@ -176,7 +159,7 @@ private slots:
         for (const char* langue : {"F", "E"}) {
             Banc b(qPrintable(utc), "Europe/Paris", langue);
             if (saisie.contains('='))
-                b.taper(b.c<QLineEdit>(saisie.section('=', 0, 0)), saisie.section('=', 1));
+                b.taper(saisie.section('=', 0, 0), saisie.section('=', 1));
             else if (!saisie.isEmpty())
                 b.date(saisie);
             b.calculer(angle);
@@ -192,7 +175,7 @@ private slots:
     void messageGarde() {
         Banc b;
         b.calculer("250");
-        b.w->Timer1_Timer();
+        b.tic();
         b.clic("Command2");
         QCOMPARE(b.texte("Label7"), Angle);
         b.calculer("45");
@@ -223,7 +206,7 @@ private slots:
         QFETCH(double, declinaison);
         Banc b;
         b.date(date);
-        b.w->Timer1_Timer();
+        b.tic();
         const bool aucune = std::isnan(declinaison);
         for (const char* nom : {"Text9", "Text7", "Text13", "Label35", "Label36"})
             QVERIFY2(b.texte(nom).isEmpty() == aucune, nom);
@@ -317,7 +300,7 @@ private slots:
         b.taper(text1, "-48");
         QVERIFY2(!text1->text().contains('-'), qPrintable(text1->text()));
         QCOMPARE(b.w->etat().Lat, -(text1->text().toDouble() + 52.0 / 60));
-        b.taper(b.c<QLineEdit>("Text4"), "-3");
+        b.taper("Text4", "-3");
         QCOMPARE(b.texte("Text4"), QString());
         QCOMPARE(b.w->etat().Lon, -2.0);
     }
