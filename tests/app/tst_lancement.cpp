@@ -92,11 +92,9 @@ private slots:
     void textesDeQt() {
         QFETCH(QString, drapeau);
         QFETCH(QString, annuler);
-        FakeServices fakes;
-        FormTalvan f(fakes.services());
-        f.Charger();
-        QTest::mouseClick(f.findChild<QWidget*>(drapeau), Qt::LeftButton);
-        std::unique_ptr<QMenu> menu(f.findChild<QLineEdit*>("Text12")->createStandardContextMenu());
+        Fenetre<FormTalvan> b;
+        b.clic(drapeau);
+        std::unique_ptr<QMenu> menu(b.c<QLineEdit>("Text12")->createStandardContextMenu());
         QCOMPARE(menu->actions().value(0)->text().section('\t', 0, 0), annuler);
     }
 };

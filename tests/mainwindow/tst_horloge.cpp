@@ -118,7 +118,7 @@ private slots:
             QVERIFY(texte(champ) == "10.00.00" && couleur(qPrintable(legende)) == QColor(Qt::red));
             clic("Image1");
         }
-        m_b->w->Timer1_Timer();
+        m_b->tic();
         QCOMPARE(texte("Text10") + ' ' + texte("Text11"), QStringLiteral("16.30.36 14.30.36"));
         QCOMPARE(couleur(qPrintable(legende)), QColor(Qt::black));
     }
@@ -142,7 +142,7 @@ private slots:
             c<QComboBox>(QStringLiteral("Combo1_%1").arg(j))
                 ->setEditText(choisie.section('/', j, j));
         m_b->fakes.clock.avancer(3);
-        m_b->w->Timer1_Timer();
+        m_b->tic();
         QString date;
         for (int j = 0; j < 3; ++j)
             date += c<QComboBox>(QStringLiteral("Combo1_%1").arg(j))->currentText() + '/';
