@@ -32,7 +32,6 @@ const char* const Cas[][5] = {
     // A second typed time replaces the first only when it reads.
     {"9:05:30", "", "", "Text11=08:00 Text11=9:05:30", "10.05.30 09.05.30 09.00"},
     {"abc", "", "", "Text11=08:00 Text11=abc", "09.00.00 08.00.00 07.55"},
-    {"vide", "", "", "Text11=08:00 Text11=", "09.00.00 08.00.00 07.55"},
     // Stopped, another date chosen, restarted by the watch or the (*) mark: today comes back.
     {"relance montre", "", "", "Image1 3/11/2008 Image1", "13.00.00 12.00.00 11.55.0 11"},
     {"relance (*)", "", "", "Image1 3/11/2008 Label13", "13.00.00 12.00.00 11.55.0 11"},

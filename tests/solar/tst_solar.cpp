@@ -114,7 +114,6 @@ private slots:
         Ligne("ValMesure leading separator", -0.25, [] { return ValMesure("-,25"); });
         Ligne("no hexadecimal", 0, [] { return LireVal("&H10").has_value(); });
         Ligne("underflow is zero", 0, [] { return LireVal("1e-400").value(); });
-        Ligne("LireVal leading number", 5, [] { return LireVal("5abc").value(); });
         Ligne("LireVal no number", 0, [] { return LireVal(" - ").has_value(); });
         Ligne("time 23.59.59", 86399 / 86400.0, [] { return LireHeure(" 23.59.59 ").value(); });
         Ligne("no hour 24", 0, [] { return LireHeure("24:00").has_value(); });
