@@ -47,12 +47,28 @@ struct Banc : Fenetre<FormTalvan> {
     }
 };
 
+// A place's sky: "48 52 N 2 20 E", its zone, a UT instant, the language; the sun's
+// declination, azimuth and altitude; angles read and the walls they give (angle, D, ...).
+struct Ciel {
+    const char *lieu, *zone, *utc, *langue;
+    QList<double> soleil, murs;
+};
+// An instant (empty: the fake's), "Text1=90" typed into a field or "d/m/y" into the lists, the
+// angle; the message in French and Spanish.
+struct Refus {
+    const char* utc;
+    QString saisie, angle, fr, es;
+};
+
 double ecartAngle(double a, double b) {
     const double e = std::fmod(std::fabs(a - b), 360.0);
     return std::min(e, 360 - e);
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Ciel)
+Q_DECLARE_METATYPE(Refus)
 
 class TestMesures : public QObject {
     Q_OBJECT
@@ -66,15 +82,10 @@ private slots:
     // az + 90 - a (scale read from the wall's right-hand end toward the sun), so D = az - a - 90,
     // brought into -180..180 by a full turn.
     void soleilEtMur_data() {
-        QTest::addColumn<QString>("lieu");
-        QTest::addColumn<QString>("zone");
-        QTest::addColumn<QString>("utc");
-        QTest::addColumn<QString>("langue");
-        QTest::addColumn<QList<double>>("soleil"); // declination, azimuth, altitude
-        QTest::addColumn<QList<double>>("murs");   // angle, D, angle, D, ...
+        QTest::addColumn<Ciel>("cas");
         const auto ligne = [](const char* nom, const char* lieu, const char* zone, const char* utc,
                               QList<double> soleil, QList<double> murs, const char* langue = "F") {
-            QTest::newRow(nom) << lieu << zone << utc << langue << soleil << murs;
+            QTest::newRow(nom) << Ciel{lieu, zone, utc, langue, soleil, murs};
         };
         // D = 178.6594 - 45 - 90; 178.6594 - 135 - 90.
         ligne("Paris N E, noon", "48 52 N 2 20 E", "Europe/Paris", "2008-02-11T12:00Z",
@@ -102,15 +113,11 @@ private slots:
               {90, 99.5196});
     }
     void soleilEtMur() {
-        QFETCH(QString, lieu);
-        QFETCH(QString, zone);
-        QFETCH(QString, utc);
-        QFETCH(QString, langue);
-        QFETCH(QList<double>, soleil);
-        QFETCH(QList<double>, murs);
-        Banc b(qPrintable(utc), qPrintable(zone), qPrintable(langue));
+        QFETCH(Ciel, cas);
+        const auto& [lieu, zone, utc, langue, soleil, murs] = cas;
+        Banc b(utc, zone, langue);
         b.lieu(lieu);
-        const bool fr = langue == "F";
+        const bool fr = *langue == 'F';
         for (qsizetype i = 0; i < murs.size(); i += 2) {
             b.calculer(QString::number(murs[i]));
             // Two decimals shown; the program's short theory is within 0.02 of NOAA.
@@ -131,14 +138,10 @@ private slots:
     // Readings that give no wall: nothing written, the reason said in the user's language, and
     // said again in the other one when the language changes. Sun: NOAA, as above.
     void refus_data() {
-        QTest::addColumn<QString>("utc");
-        QTest::addColumn<QString>("saisie"); // "Text1=90" into a field, "d/m/y" into the lists
-        QTest::addColumn<QString>("angle");
-        QTest::addColumn<QString>("fr");
-        QTest::addColumn<QString>("es");
+        QTest::addColumn<Refus>("cas");
         const auto ligne = [](const char* nom, const char* utc, const char* saisie,
                               const char* angle, const QString& fr, const QString& es) {
-            QTest::newRow(nom) << utc << saisie << angle << fr << es;
+            QTest::newRow(nom) << Refus{utc, saisie, angle, fr, es};
         };
         ligne("angle 250", "", "", "250", Angle, Angulo);
         ligne("angle -0.5", "", "", "-0,5", Angle, Angulo);
@@ -150,13 +153,10 @@ private slots:
         ligne("day 0", "", "0/2/2008", "45", Erreur, Error);
     }
     void refus() {
-        QFETCH(QString, utc);
-        QFETCH(QString, saisie);
-        QFETCH(QString, angle);
-        QFETCH(QString, fr);
-        QFETCH(QString, es);
+        QFETCH(Refus, cas);
+        const auto& [utc, saisie, angle, fr, es] = cas;
         for (const char* langue : {"F", "E"}) {
-            Banc b(qPrintable(utc), "Europe/Paris", langue);
+            Banc b(utc, "Europe/Paris", langue);
             if (saisie.contains('='))
                 b.taper(saisie.section('=', 0, 0), saisie.section('=', 1));
             else if (!saisie.isEmpty())
