@@ -165,10 +165,10 @@ constexpr std::array<TexteMessage, 5> Messages{{
 
 } // namespace
 
-const char* texteMessage(Message message, bool francais) {
+const char* texteMessage(Message message, Langue langue) {
     for (const TexteMessage& m : Messages)
         if (m.message == message)
-            return francais ? m.fr : m.es;
+            return platform::selon(langue, m.fr, m.es);
     return "";
 }
 
@@ -280,8 +280,8 @@ constexpr TextesRapport RapportEs{
 
 } // namespace
 
-const TextesRapport& textesRapport(int langue) {
-    return langue == 1 ? RapportFr : RapportEs;
+const TextesRapport& textesRapport(Langue langue) {
+    return platform::selon(langue, RapportFr, RapportEs);
 }
 
 namespace {
@@ -327,12 +327,39 @@ constexpr TextesResultat ResultatEs{
 
 } // namespace
 
-const TextesLecture& textesLecture(int langue) {
-    return langue == 1 ? LectureFr : LectureEs;
+const TextesLecture& textesLecture(Langue langue) {
+    return platform::selon(langue, LectureFr, LectureEs);
 }
 
-const TextesResultat& textesResultat(int langue) {
-    return langue == 1 ? ResultatFr : ResultatEs;
+const TextesResultat& textesResultat(Langue langue) {
+    return platform::selon(langue, ResultatFr, ResultatEs);
+}
+
+namespace {
+
+constexpr TextesQuestions QuestionsFr{
+    "Oui",
+    "Non",
+    "Voulez vous effacer toutes les mesures de la liste?",
+    "Une autre fenêtre d'Orsaline a enregistré ces mesures depuis l'ouverture de celle-ci :"
+    "\n\n%1\n\nLa liste ne peut pas les garder avec les vôtres. Voulez vous les remplacer "
+    "par les mesures de cette fenêtre?",
+    "Les réglages n'ont pas pu être enregistrés dans :\n%1",
+};
+constexpr TextesQuestions QuestionsEs{
+    "Sí",
+    "No",
+    "¿Borrar todas las medidas de la lista?",
+    "Otra ventana de Orsaline ha guardado estas medidas desde que se abrió esta:\n\n%1\n\n"
+    "La lista no puede conservarlas junto con las suyas. ¿Reemplazarlas por las medidas de "
+    "esta ventana?",
+    "No se han podido guardar los ajustes en:\n%1",
+};
+
+} // namespace
+
+const TextesQuestions& textesQuestions(Langue langue) {
+    return platform::selon(langue, QuestionsFr, QuestionsEs);
 }
 
 } // namespace captions

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "platform/langue.h"
+
 #include <span>
 
 // The French and Spanish texts of the program.
 namespace captions {
+
+using platform::Bilingue;
+using platform::Langue;
 
 enum class Fenetre { Principale, About };
 enum class Propriete {
@@ -56,8 +61,8 @@ enum class Message {
     FuseauInconnu,       // no time zone for the computer: local time taken as UTC
     FuseauEloigne,       // the computer's zone is more than 3 h from the place's longitude
 };
-// A message in French or Spanish, UTF-8.
-const char* texteMessage(Message message, bool francais);
+// A message in the language, UTF-8.
+const char* texteMessage(Message message, Langue langue);
 
 // Rows written after the caption table, as its rows are: texts that it does not hold.
 std::span<const Ligne> supplements();
@@ -73,12 +78,19 @@ std::span<const Mnemonique> mnemoniques();
 
 // What a screen reader says after a line of the list that holds a reading: kept (green)
 // or only a candidate (black); the colour alone tells nothing to a listener.
-struct Paire {
-    const char* fr;
-    const char* es;
+inline constexpr Bilingue LigneGardee{"gardée", "guardada"};
+inline constexpr Bilingue LigneCandidate{"non gardée", "no guardada"};
+
+// The window's questions and warnings.
+struct TextesQuestions {
+    const char* oui;
+    const char* non;
+    const char* reset; // before Reset empties a list that holds a kept line
+    // Another copy saved lines that the list cannot hold with this window's; %1 those lines.
+    const char* listes;
+    const char* echecReglages; // %1 the settings file
 };
-inline constexpr Paire LigneGardee{"gardée", "guardada"};
-inline constexpr Paire LigneCandidate{"non gardée", "no guardada"};
+const TextesQuestions& textesQuestions(Langue langue);
 // The report of the list (copied, saved as CSV, printed) and its commands. "%1", "%2"...
 // are filled in by the report; the formats are QLocale date and time formats.
 struct TextesRapport {
@@ -120,8 +132,7 @@ struct TextesRapport {
     const char* titreImpression;
     const char* echecImpression; // %1 the printer or the file
 };
-// 1 French, 2 Spanish.
-const TextesRapport& textesRapport(int langue);
+const TextesRapport& textesRapport(Langue langue);
 
 // The tooltip of a line of the list that keeps its reading, and of a ticked line that
 // disagrees with the others. Numbers are filled in with the user's separator.
@@ -135,8 +146,7 @@ struct TextesLecture {
     // %1 "+1" or "−1" hours, %2 the declination the reading would then give.
     const char* glissement;
 };
-// 1 French, 2 Spanish.
-const TextesLecture& textesLecture(int langue);
+const TextesLecture& textesLecture(Langue langue);
 
 // The result and the local time explained (tooltips and screen readers). The wall's
 // orientation: "%1" its angle from south or north, "%2" (or "%1" when due) its azimuth from
@@ -147,7 +157,6 @@ struct TextesResultat {
     const char* dispersion; // %1 lines, %2 deviation, %3 standard error, %4 range
     const char* fuseau;     // %1 the offset and the zone's id, "UTC+01:00, Europe/Paris"
 };
-// 1 French, 2 Spanish.
-const TextesResultat& textesResultat(int langue);
+const TextesResultat& textesResultat(Langue langue);
 
 } // namespace captions

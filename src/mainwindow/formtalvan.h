@@ -2,6 +2,7 @@
 
 #include "mainwindow/listemesures.h"
 #include "mainwindow/rapport.h"
+#include "platform/langue.h"
 #include "platform/services.h"
 
 #include <QDate>
@@ -95,7 +96,7 @@ public:
     void MajHeures();
     void MajMoyenne();
     void PosSoleil();
-    void AppliquerLangue(int langue); // 1 French, 2 Spanish
+    void AppliquerLangue(platform::Langue langue);
 
     // The session is ending (the session manager's request to save): saves what "Oui" to the
     // quit question would save, without asking; the window stays open.
@@ -170,8 +171,8 @@ private:
     std::array<QString, 6> placeAffichee() const; // as saved: Text1 to Text4, lat, lon
     void enregistrerLangue();
     void signalerEchecEnregistrement();
-    int langue() const; // 1 French, 2 Spanish, from the flag buttons
-    void nommerPourLecteurs(bool francais);
+    platform::Langue langue() const; // from the flag buttons
+    void nommerPourLecteurs(platform::Langue langue);
     void decrireLigne(int i);
     void ordreTabulation();
     void saisieManuelle(QLineEdit* champ); // a time typed into Text10 or Text11
@@ -182,7 +183,7 @@ private:
     void marquerLignes();
     void afficherErreurSaisie();
     void afficherMessage(captions::Message message);
-    void traduireMessage(bool francais);
+    void traduireMessage(platform::Langue langue);
     std::optional<std::array<double, 3>> dateDesListes() const;
     std::optional<double> lireAngle() const;
     void suivreLaDate(const QDate& jour);
@@ -191,7 +192,7 @@ private:
     int decalageSecondes(double heureTapee, bool tapeeEnTU) const;
     double gmtDuJour(const QDateTime& utc, const QDateTime& local) const;
     void installerRapport();
-    void traduireRapport(int langue);
+    void traduireRapport(platform::Langue langue);
     void menuRapport(QLineEdit* champ, const QPoint& position);
     // The result and the zone explained (formtalvan_moyenne.cpp): tooltips and screen
     // readers' texts, set only when what they say changes.
@@ -225,7 +226,7 @@ private:
     struct CleMoyenne {                         // what the result's texts were made from
         std::vector<double> valeurs;
         QString resultat, locale;
-        int langue = 0;
+        platform::Langue langue{};
         bool operator==(const CleMoyenne&) const = default;
     };
     std::optional<CleMoyenne> m_cleMoyenne; // reset: the texts are made again

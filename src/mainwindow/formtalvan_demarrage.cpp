@@ -41,10 +41,9 @@ void FormTalvan::Charger() {
     // The clock runs from the start: MajHeures below reads the time only while it runs.
     Timer1->start();
 
-    if (s.lire(Section, QStringLiteral("Langue"), QStringLiteral("F")) == QLatin1String("F"))
-        Option5[0]->setChecked(true);
-    else
-        Option5[1]->setChecked(true);
+    const platform::Langue langue =
+        platform::langueDeLettre(s.lire(Section, QStringLiteral("Langue"), QStringLiteral("F")));
+    Option5[langue == platform::Langue::Francais ? 0 : 1]->setChecked(true);
 
     etape([&] {
         const auto nombres = [](int de, int a) {
@@ -141,11 +140,11 @@ FormTalvan::Reponse FormTalvan::demander(const QString& nom, const QString& titr
                          this);
     question.setObjectName(nom);
     question.setDefaultButton(ouiParDefaut ? QMessageBox::Yes : QMessageBox::No);
-    const bool fr = langue() == 1;
+    const captions::TextesQuestions& t = captions::textesQuestions(langue());
     QAbstractButton* oui = question.button(QMessageBox::Yes);
     QAbstractButton* non = question.button(QMessageBox::No);
-    oui->setText(fr ? QStringLiteral("Oui") : QString::fromUtf8("Sí"));
-    non->setText(fr ? QStringLiteral("Non") : QStringLiteral("No"));
+    oui->setText(QString::fromUtf8(t.oui));
+    non->setText(QString::fromUtf8(t.non));
     // Escape and the question's close box cancel: neither Yes nor No.
     QAbstractButton* annuler = question.addButton(QMessageBox::Cancel);
     annuler->hide();
@@ -244,20 +243,11 @@ std::optional<mesures::Enregistrement> FormTalvan::preparerListe(bool peutDemand
     mesures::Enregistrement e =
         mesures::aEnregistrer(listeAffichee(), m_etat.Mem, m_listeConnue, stockee);
     if (e.deborde && peutDemander) {
-        const bool fr = langue() == 1;
         QStringList lignes;
         for (const mesures::LigneMesure& l : mesures::sauf(stockee, m_listeConnue))
             lignes << l.texte;
-        const QString texte =
-            (fr ? QString::fromUtf8(
-                      "Une autre fenêtre d'Orsaline a enregistré ces mesures depuis "
-                      "l'ouverture de celle-ci :\n\n%1\n\nLa liste ne peut pas les garder avec "
-                      "les vôtres. Voulez vous les remplacer par les mesures de cette fenêtre?")
-                : QString::fromUtf8(
-                      "Otra ventana de Orsaline ha guardado estas medidas desde que se abrió "
-                      "esta:\n\n%1\n\nLa lista no puede conservarlas junto con las suyas. "
-                      "¿Reemplazarlas por las medidas de esta ventana?"))
-                .arg(lignes.join(QLatin1Char('\n')));
+        const QString texte = QString::fromUtf8(captions::textesQuestions(langue()).listes)
+                                  .arg(lignes.join(QLatin1Char('\n')));
         switch (demander(QStringLiteral("QuestionListes"), m_etat.Libelles[5], texte, false)) {
         case Reponse::Annuler:
             return std::nullopt;
@@ -304,17 +294,14 @@ void FormTalvan::enregistrerTout(const mesures::Enregistrement& liste) {
 
 void FormTalvan::enregistrerLangue() {
     m_services.settings.ecrire(Section, QStringLiteral("Langue"),
-                               Option5[0]->isChecked() ? QStringLiteral("F") : QStringLiteral("E"));
+                               platform::lettreDeLangue(langue()));
 }
 
 void FormTalvan::signalerEchecEnregistrement() {
-    const bool fr = langue() == 1;
-    QMessageBox avis(
-        QMessageBox::Warning, QStringLiteral("Orsaline"),
-        (fr ? QString::fromUtf8("Les réglages n'ont pas pu être enregistrés dans :\n%1")
-            : QString::fromUtf8("No se han podido guardar los ajustes en:\n%1"))
-            .arg(m_services.settings.emplacement()),
-        QMessageBox::Ok, this);
+    QMessageBox avis(QMessageBox::Warning, QStringLiteral("Orsaline"),
+                     QString::fromUtf8(captions::textesQuestions(langue()).echecReglages)
+                         .arg(m_services.settings.emplacement()),
+                     QMessageBox::Ok, this);
     avis.setObjectName(QStringLiteral("EchecEnregistrement"));
     avis.exec();
 }

@@ -58,20 +58,22 @@ void ecrire(QObject* cible, captions::Propriete propriete, const QString& texte)
 
 } // namespace
 
-int FormTalvan::langue() const {
-    return Option5[0]->isChecked() ? 1 : 2;
+using platform::Langue;
+using platform::selon;
+
+Langue FormTalvan::langue() const {
+    return Option5[0]->isChecked() ? Langue::Francais : Langue::Espagnol;
 }
 
 void FormTalvan::Option5_Click(int index) {
-    AppliquerLangue(index + 1);
+    AppliquerLangue(index == 0 ? Langue::Francais : Langue::Espagnol);
 }
 
-void FormTalvan::AppliquerLangue(int langue) {
+void FormTalvan::AppliquerLangue(Langue langue) {
     platform::traduireQt(langue);
-    const bool fr = langue == 1;
     const auto lignes = {captions::table(), captions::supplements()};
     for (const captions::Ligne& ligne : lignes | std::views::join) {
-        const QString texte = QString::fromUtf8(fr ? ligne.fr : ligne.es);
+        const QString texte = QString::fromUtf8(selon(langue, ligne.fr, ligne.es));
         const QString nom = QString::fromLatin1(ligne.nom);
         if (ligne.propriete == captions::Propriete::Texte) {
             const int entree = nom.section(QLatin1Char('_'), 1).toInt();
@@ -90,7 +92,7 @@ void FormTalvan::AppliquerLangue(int langue) {
     }
     QStringList aide;
     for (const captions::LigneAide& l : captions::aide())
-        aide << QString::fromUtf8(fr ? l.fr : l.es);
+        aide << QString::fromUtf8(selon(langue, l.fr, l.es));
     Label8->setText(aide.join(QStringLiteral("\r\n")));
     Label13->setToolTip(Image1->toolTip());
     for (const captions::Mnemonique& m : captions::mnemoniques()) {
@@ -98,12 +100,12 @@ void FormTalvan::AppliquerLangue(int langue) {
         if (!bouton)
             continue;
         QString legende = bouton->text();
-        const qsizetype i = legende.indexOf(QLatin1Char(fr ? m.fr : m.es));
+        const qsizetype i = legende.indexOf(QLatin1Char(selon(langue, m.fr, m.es)));
         if (i >= 0 && !legende.contains(QLatin1Char('&')))
             bouton->setText(legende.insert(i, QLatin1Char('&')));
     }
-    nommerPourLecteurs(fr);
-    traduireMessage(fr);
+    nommerPourLecteurs(langue);
+    traduireMessage(langue);
     traduireRapport(langue);
     if (m_cleMoyenne) { // the result's texts again, in this language
         const std::vector<double> valeurs = std::move(m_cleMoyenne->valeurs);
@@ -116,14 +118,14 @@ void FormTalvan::AppliquerLangue(int langue) {
 // What a screen reader says, in the current language. A field under a heading is named by
 // it through the label's buddy (the labelled-by relation, the one a date list can be named
 // by); the others get a name of their own.
-void FormTalvan::nommerPourLecteurs(bool francais) {
+void FormTalvan::nommerPourLecteurs(Langue langue) {
     for (QWidget* w : std::initializer_list<QWidget*>{PicHE, PicAZ, Option5[0], Option5[1]})
         nommer(w, w->toolTip());
     decrire(Image1, Image1->toolTip());
     decrire(Label13, Image1->toolTip());
     for (const captions::NomAccessible& n : captions::nomsAccessibles()) {
         const QString nom = QString::fromLatin1(n.nom);
-        const QString texte = QString::fromUtf8(francais ? n.fr : n.es);
+        const QString texte = QString::fromUtf8(selon(langue, n.fr, n.es));
         if (!nom.endsWith(QLatin1Char('_'))) {
             if (auto* w = findChild<QWidget*>(nom))
                 nommer(w, texte);
@@ -144,8 +146,8 @@ void FormTalvan::decrireLigne(int i) {
     const QString lecture = texteLectureLigne(i);
     if (!DG[i]->text().isEmpty()) {
         const bool gardee = DG[i]->palette().color(QPalette::Text) == VertGarde;
-        const captions::Paire& p = gardee ? captions::LigneGardee : captions::LigneCandidate;
-        description = QString::fromUtf8(langue() == 1 ? p.fr : p.es);
+        description =
+            platform::texte(gardee ? captions::LigneGardee : captions::LigneCandidate, langue());
         if (!lecture.isEmpty())
             description += QLatin1Char('\n') + lecture;
     }

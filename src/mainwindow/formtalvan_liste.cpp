@@ -34,16 +34,16 @@ void FormTalvan::afficherErreurSaisie() {
 
 void FormTalvan::afficherMessage(captions::Message message) {
     m_message = message;
-    Label7->setText(QString::fromUtf8(captions::texteMessage(message, langue() == 1)));
+    Label7->setText(QString::fromUtf8(captions::texteMessage(message, langue())));
 }
 
-void FormTalvan::traduireMessage(bool francais) {
+void FormTalvan::traduireMessage(platform::Langue langue) {
     // A message still on show is said again in the language now chosen.
     if (!m_message)
         return;
-    for (const bool fr : {true, false})
-        if (Label7->text() == QString::fromUtf8(captions::texteMessage(*m_message, fr))) {
-            Label7->setText(QString::fromUtf8(captions::texteMessage(*m_message, francais)));
+    for (const auto l : {platform::Langue::Francais, platform::Langue::Espagnol})
+        if (Label7->text() == QString::fromUtf8(captions::texteMessage(*m_message, l))) {
+            Label7->setText(QString::fromUtf8(captions::texteMessage(*m_message, langue)));
             return;
         }
 }
@@ -191,10 +191,7 @@ void FormTalvan::Command3_Click() {
 void FormTalvan::Command5_Click() {
     // The button sits under "Efface le dernier": kept readings go only when the user says so.
     if (m_etat.Mem > 0) {
-        const bool fr = langue() == 1;
-        const QString texte =
-            fr ? QStringLiteral("Voulez vous effacer toutes les mesures de la liste?")
-               : QString::fromUtf8("¿Borrar todas las medidas de la lista?");
+        const QString texte = QString::fromUtf8(captions::textesQuestions(langue()).reset);
         if (demander(QStringLiteral("QuestionReset"), Command5->text(), texte, false) !=
             Reponse::Oui)
             return;
@@ -277,8 +274,7 @@ QString FormTalvan::texteLectureLigne(int i) {
     if (const auto& l = a.lectures[i]) {
         try {
             const solar::InstantLocal h = solar::InstantLocalLecture(*l);
-            const QLocale mots = langue() == 1 ? QLocale(QLocale::French, QLocale::France)
-                                               : QLocale(QLocale::Spanish, QLocale::Spain);
+            const QLocale mots = platform::localeDeLangue(langue());
             const QString instant =
                 mots.toString(QDate(h.annee, h.mois, h.jour),
                               QString::fromUtf8(captions::textesRapport(langue()).formatInstant)) +

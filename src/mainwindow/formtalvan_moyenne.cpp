@@ -22,7 +22,7 @@ QString degres(double valeur) {
 }
 
 // The wall's orientation in words, from its declination d.
-QString orientationMur(double d, int langue) {
+QString orientationMur(double d, platform::Langue langue) {
     const captions::TextesResultat& t = captions::textesResultat(langue);
     const solar::OrientationMur o = solar::Orientation(d);
     // The tables follow the order of OrientationMur::Sens: four due ways, then four others.
@@ -32,10 +32,10 @@ QString orientationMur(double d, int langue) {
     return u8(t.depuis[i - 4]).arg(degres(o.ecart), degres(o.azimut));
 }
 
-QString nomAccessible(const char* objet, bool francais) {
+QString nomAccessible(const char* objet, platform::Langue langue) {
     for (const captions::NomAccessible& n : captions::nomsAccessibles())
         if (qstrcmp(n.nom, objet) == 0)
-            return u8(francais ? n.fr : n.es);
+            return u8(platform::selon(langue, n.fr, n.es));
     return {};
 }
 
@@ -43,7 +43,7 @@ QString nomAccessible(const char* objet, bool francais) {
 
 // Text15's tooltip, accessible name and description, from the ticked numeric values.
 void FormTalvan::decrireMoyenne(const std::vector<double>& valeurs) {
-    const int lang = langue();
+    const platform::Langue lang = langue();
     CleMoyenne cle{valeurs, Text15->text(), QLocale().name(), lang};
     if (m_cleMoyenne == cle)
         return;
@@ -68,7 +68,7 @@ void FormTalvan::decrireMoyenne(const std::vector<double>& valeurs) {
         if (!s.isEmpty())
             bulle << s;
     Text15->setToolTip(bulle.join(QLatin1Char('\n')));
-    const QString nom = nomAccessible("Text15", lang == 1);
+    const QString nom = nomAccessible("Text15", lang);
     const QString nomComplet = mots.isEmpty() ? nom : nom + QStringLiteral(" : ") + mots;
     if (Text15->accessibleName() != nomComplet)
         Text15->setAccessibleName(nomComplet);
@@ -95,8 +95,8 @@ void FormTalvan::indiquerFuseau() {
 
     const bool eloigne =
         !Text3->text().trimmed().isEmpty() && solar::FuseauEloigne(secondes, m_etat.Lon);
-    const bool fr = langue() == 1;
-    const QString avertissement = u8(captions::texteMessage(captions::Message::FuseauEloigne, fr));
+    const QString avertissement =
+        u8(captions::texteMessage(captions::Message::FuseauEloigne, langue()));
     if (eloigne && Label7->text().isEmpty())
         afficherMessage(captions::Message::FuseauEloigne);
     else if (!eloigne && Label7->text() == avertissement)

@@ -131,7 +131,7 @@ void FormTalvan::installerRapport() {
     }
 }
 
-void FormTalvan::traduireRapport(int langue) {
+void FormTalvan::traduireRapport(platform::Langue langue) {
     const captions::TextesRapport& t = captions::textesRapport(langue);
     m_actionsRapport[0]->setText(u8(t.menuCopier));
     m_actionsRapport[1]->setText(u8(t.menuCsv));

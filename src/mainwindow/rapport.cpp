@@ -28,11 +28,6 @@ QString u8(const char* texte) {
     return QString::fromUtf8(texte);
 }
 
-QLocale localeLangue(int langue) {
-    return langue == 1 ? QLocale(QLocale::French, QLocale::France)
-                       : QLocale(QLocale::Spanish, QLocale::Spain);
-}
-
 // Two decimals with the user's separator ("0,21"); a dash for what cannot be written.
 QString nombre(double x, const QString& separateur) {
     try {
@@ -69,19 +64,20 @@ QString texteDate(const Rapport& r, const TextesRapport& t) {
     const QDate date(r.annee.trimmed().toInt(&okA), r.mois.trimmed().toInt(&okM),
                      r.jour.trimmed().toInt(&okJ));
     if (okJ && okM && okA && date.isValid())
-        return localeLangue(r.langue).toString(date, u8(t.formatDate));
+        return platform::localeDeLangue(r.langue).toString(date, u8(t.formatDate));
     return r.jour + QLatin1Char('/') + r.mois + QLatin1Char('/') + r.annee;
 }
 
 QString texteEtabli(const Rapport& r, const TextesRapport& t) {
-    return u8(t.etabli).arg(localeLangue(r.langue).toString(r.etabli, u8(t.formatEtabli)));
+    return u8(t.etabli).arg(
+        platform::localeDeLangue(r.langue).toString(r.etabli, u8(t.formatEtabli)));
 }
 
 // "5 déc. 2026 10:12:00 (UTC+01:00)".
 QString texteInstant(const solar::Lecture& l, const Rapport& r, const TextesRapport& t) {
     const solar::InstantLocal i = solar::InstantLocalLecture(l);
-    const QString jour =
-        localeLangue(r.langue).toString(QDate(i.annee, i.mois, i.jour), u8(t.formatInstant));
+    const QString jour = platform::localeDeLangue(r.langue).toString(QDate(i.annee, i.mois, i.jour),
+                                                                     u8(t.formatInstant));
     const QString heure = QTime(i.heure, i.minute, i.seconde).toString(QStringLiteral("HH:mm:ss"));
     return jour + QLatin1Char(' ') + heure + QStringLiteral(" (UTC") +
            QString::fromStdString(solar::TexteDecalage(i.decalage)) + QLatin1Char(')');
@@ -98,13 +94,8 @@ QString texteDispersion(const Rapport& r, const TextesRapport& t) {
              nombre(d.etendue, r.separateur));
 }
 
-// French puts a blank before a colon, Spanish does not.
-QString deuxPoints(int langue) {
-    return langue == 1 ? QStringLiteral(" : ") : QStringLiteral(": ");
-}
-
 QString texteMoyenne(const Rapport& r, const TextesRapport& t) {
-    return u8(t.moyenne) + deuxPoints(r.langue) +
+    return u8(t.moyenne) + platform::deuxPoints(r.langue) +
            (r.moyenne.isEmpty() ? u8(t.aucuneMoyenne) : r.moyenne + QStringLiteral("°"));
 }
 
@@ -121,7 +112,7 @@ std::optional<solar::Statistiques> StatistiquesLignes(const std::array<LigneRapp
 
 QString TexteRapport(const Rapport& r) {
     const TextesRapport& t = captions::textesRapport(r.langue);
-    const QString dp = deuxPoints(r.langue);
+    const QString dp = platform::deuxPoints(r.langue);
     QStringList l;
     l << u8(t.titre) << texteEtabli(r, t) << u8(t.lieu) + dp + texteLieu(r)
       << u8(t.dateMesures) + dp + texteDate(r, t) << QString() << u8(t.mesures) + dp.chopped(1);
@@ -251,7 +242,7 @@ void rejouerDiagramme(QPainter& p, const QRectF& carre, const Rapport& r, double
 
 void DessinerRapport(QPainter& p, const QRectF& zone, double dpi, const Rapport& r) {
     const TextesRapport& t = captions::textesRapport(r.langue);
-    const QString dp = deuxPoints(r.langue);
+    const QString dp = platform::deuxPoints(r.langue);
     const double mm = dpi / 25.4;
     const QColor gris(96, 96, 96);
     const double gauche = zone.left();
@@ -403,7 +394,7 @@ bool EcrireFichier(const QString& chemin, const QByteArray& contenu, QString* er
     return true;
 }
 
-QString AideRaccourcisRapport(int langue) {
+QString AideRaccourcisRapport(platform::Langue langue) {
     const auto touches = [](QKeySequence::StandardKey k) {
         return QKeySequence(k).toString(QKeySequence::NativeText);
     };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwindow/canvas.h"
+#include "platform/langue.h"
 #include "solar/statistiques.h"
 
 #include <QDateTime>
@@ -28,7 +29,7 @@ struct LigneRapport {
 };
 
 struct Rapport {
-    int langue = 1;     // the window's language: 1 French, 2 Spanish
+    platform::Langue langue = platform::Langue::Francais;
     QString separateur; // the user's decimal separator
     QString programme;  // "Orsaline 3.0"
     QDateTime etabli;   // local date and time the report was made
@@ -75,7 +76,7 @@ bool EcrireFichier(const QString& chemin, const QByteArray& contenu, QString* er
 
 // "Clic droit : ... Ctrl+C ... Ctrl+S ... Ctrl+P ...": the tooltip that names the report's
 // commands, for the lines of the list and the result field.
-QString AideRaccourcisRapport(int langue);
+QString AideRaccourcisRapport(platform::Langue langue);
 
 // What the report's commands ask of the user through dialogs; tests put their own in place,
 // so that no modal dialog opens and no printer is reached.

@@ -19,8 +19,9 @@ using platform::rectTw;
 
 namespace {
 
-QLabel* legende(const char* nom, const QString& texte, const QRect& place, QWidget* parent) {
-    auto* l = new QLabel(texte, parent);
+// Its text comes with the language.
+QLabel* legende(const char* nom, const QRect& place, QWidget* parent) {
+    auto* l = new QLabel(parent);
     l->setObjectName(QLatin1String(nom));
     l->setGeometry(place);
     l->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -66,17 +67,16 @@ Droite::Droite(platform::WindowEffects& effets, QWidget* parent)
     // Presses on the panel and the read-out do not start a move of the window.
     frame1->setAttribute(Qt::WA_NoMousePropagation);
 
-    auto* label1 =
-        legende("Label1", QStringLiteral("Transparence"), rectTw(75, 15, 1035, 255), frame1);
+    auto* label1 = legende("Label1", rectTw(75, 15, 1035, 255), frame1);
     auto* hscroll1 = barre("HScroll1", 20, 255, 10, 100, rectTw(1230, 15, 2265, 225), frame1);
     // The value changes at the end of a thumb drag only, not while it moves.
     hscroll1->setTracking(false);
     label1->setBuddy(hscroll1);
-    auto* label2 = legende("Label2", QStringLiteral("Angle"), rectTw(75, 255, 1035, 255), frame1);
+    auto* label2 = legende("Label2", rectTw(75, 255, 1035, 255), frame1);
     // One degree per arrow key, ten per page; the lines follow the thumb while it moves.
     m_angle = barre("HScroll2", 0, 360, 1, 10, rectTw(1230, 255, 2265, 225), frame1);
     label2->setBuddy(m_angle);
-    auto* command1 = new QPushButton(QStringLiteral("Retour"), frame1);
+    auto* command1 = new QPushButton(frame1);
     command1->setObjectName(QStringLiteral("Command1"));
     command1->setGeometry(rectTw(1230, 495, 2265, 270));
 
@@ -105,15 +105,15 @@ Droite::Droite(platform::WindowEffects& effets, QWidget* parent)
     connect(m_angle, &QScrollBar::valueChanged, this, &Droite::MajDroite);
     connect(command1, &QPushButton::clicked, this, &QWidget::close);
 
-    appliquerLangue(1);
+    appliquerLangue(platform::Langue::Francais);
     // Load step: both values differ from the bars' minimums, so both handlers run.
     m_effets.premierPlan(this, true);
     hscroll1->setValue(200);
     m_angle->setValue(180);
 }
 
-void Droite::appliquerLangue(int langue) {
-    const overlay::LegendesDroite l = overlay::legendesDroite(langue);
+void Droite::appliquerLangue(platform::Langue langue) {
+    const overlay::LegendesDroite& l = overlay::legendesDroite(langue);
     findChild<QLabel*>(QStringLiteral("Label1"))->setText(QString::fromUtf8(l.transparence));
     findChild<QLabel*>(QStringLiteral("Label2"))->setText(QString::fromUtf8(l.angle));
     findChild<QPushButton*>(QStringLiteral("Command1"))->setText(QString::fromUtf8(l.retour));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/langue.h"
 #include "platform/windoweffects.h"
 
 #include <QLineF>
@@ -21,8 +22,8 @@ public:
     // The load step runs here: topmost, opacity 200, angle 180.
     explicit Droite(platform::WindowEffects& effets, QWidget* parent = nullptr);
 
-    // The captions and the names for screen readers in the language (1 French, 2 Spanish).
-    void appliquerLangue(int langue);
+    // The captions and the names for screen readers in the language.
+    void appliquerLangue(platform::Langue langue);
     // Centred over `fenetre`, inside the screen's free area.
     void placerSur(const QWidget* fenetre);
 

@@ -17,10 +17,17 @@ QUrl adresseCarte(double lat, double lon) {
     return QUrl::fromEncoded(QByteArray::fromStdString(texte), QUrl::StrictMode);
 }
 
-LegendesDroite legendesDroite(int langue) {
-    if (langue == 1)
-        return {"Transparence", "Angle", "Retour", "Angle", "décl.", "Déclinaison du mur"};
-    return {"Transparencia", "ángulo", "Volver", "Ángulo", "decl.", "Declinación de la pared"};
+namespace {
+
+constexpr LegendesDroite LegendesFr{"Transparence", "Angle", "Retour",
+                                    "Angle",        "décl.", "Déclinaison du mur"};
+constexpr LegendesDroite LegendesEs{"Transparencia", "ángulo", "Volver",
+                                    "Ángulo",        "decl.",  "Declinación de la pared"};
+
+} // namespace
+
+const LegendesDroite& legendesDroite(platform::Langue langue) {
+    return platform::selon(langue, LegendesFr, LegendesEs);
 }
 
 } // namespace overlay

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/langue.h"
+
 #include <QUrl>
 
 namespace overlay {
@@ -8,7 +10,7 @@ namespace overlay {
 // degrees WEST positive (the main window's convention; the map wants east positive).
 QUrl adresseCarte(double lat, double lon);
 
-// The overlay's texts in the language (1 French, 2 Spanish): the three captions, the name
+// The overlay's texts in the language: the three captions, the name
 // a screen reader gives the angle bar, and the words of the wall's declination beside the
 // read-out (its caption and its name for screen readers).
 struct LegendesDroite {
@@ -19,6 +21,6 @@ struct LegendesDroite {
     const char* declinaison;
     const char* nomDeclinaison;
 };
-LegendesDroite legendesDroite(int langue);
+const LegendesDroite& legendesDroite(platform::Langue langue);
 
 } // namespace overlay

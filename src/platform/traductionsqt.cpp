@@ -7,7 +7,7 @@
 
 namespace platform {
 
-void traduireQt(int langue) {
+void traduireQt(Langue langue) {
     QCoreApplication* application = QCoreApplication::instance();
     if (!application)
         return;
@@ -15,7 +15,7 @@ void traduireQt(int langue) {
     static QPointer<QTranslator> traducteur;
     static QString charge;
     const QString catalogue =
-        langue == 1 ? QStringLiteral("qtbase_fr") : QStringLiteral("qtbase_es");
+        selon(langue, QStringLiteral("qtbase_fr"), QStringLiteral("qtbase_es"));
     if (!traducteur) {
         traducteur = new QTranslator(application);
         charge.clear();

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "platform/langue.h"
+
 namespace platform {
 
 // Qt's own texts (a text field's context menu, standard buttons) in the program's
-// language: 1 French, 2 Spanish. Qt's catalogues come from Debian's qt6-translations-l10n;
+// language. Qt's catalogues come from Debian's qt6-translations-l10n;
 // without them those texts stay in English.
-void traduireQt(int langue);
+void traduireQt(Langue langue);
 
 } // namespace platform
