@@ -3,7 +3,7 @@
 
 #include "fuzz_commun.h"
 #include "solar/calculerror.h"
-#include "solar/statistiques.h"
+#include "solar/lecture.h"
 
 #include <optional>
 

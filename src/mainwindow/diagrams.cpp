@@ -16,11 +16,12 @@ const QColor CouleurSoleil(192, 64, 0);
 
 } // namespace
 
-void DessinerAzimut(Canvas& pic, double azp, double moy) {
+void DessinerAzimut(Canvas& pic, double azp, std::optional<double> moy) {
     using solar::Pi;
     // A NaN or an infinity would reach the painter as a line to nowhere.
     solar::Fini(azp, "DessinerAzimut: AzP");
-    solar::Fini(moy, "DessinerAzimut: Moy");
+    if (moy)
+        solar::Fini(*moy, "DessinerAzimut: Moy");
 
     // Both from the width, in single precision, as the picture was first drawn.
     const float cx = static_cast<float>(pic.largeurTwips() / 2);
@@ -68,8 +69,8 @@ void DessinerAzimut(Canvas& pic, double azp, double moy) {
 
     // The wall's trace: east-west at 0 (then not drawn, no result yet); a positive
     // declination (toward the west) turns it clockwise, its east end toward the south.
-    if (moy != 0) {
-        const double b = moy * solar::DegRad;
+    if (moy && *moy != 0) {
+        const double b = *moy * solar::DegRad;
         pic.largeurTrait(2);
         pic.ligne(QPointF(cx + r * std::cos(b), cy + r * std::sin(b)),
                   QPointF(cx - r * std::cos(b), cy - r * std::sin(b)), Vert);

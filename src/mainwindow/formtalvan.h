@@ -1,9 +1,10 @@
 #pragma once
 
+#include "mainwindow/commandesrapport.h"
 #include "mainwindow/listemesures.h"
-#include "mainwindow/rapport.h"
 #include "platform/langue.h"
 #include "platform/services.h"
+#include "rapport/rapport.h"
 
 #include <QDate>
 #include <QPointer>
@@ -46,7 +47,8 @@ struct EtatFormTalvan {
     double Delta = 0;                // sun's declination, north positive
     double k = 0;                    // 90 - the angle measured on the wall
     double AzP = 0;                  // sun's azimuth, 0 = north, 90 = east
-    double Moy = 0;                  // average wall declination from south, west positive; 0 = none
+    std::optional<double> Moy;       // average wall declination from south, west positive;
+                                     // none while no ticked line gives one
     double GMT = 0;                  // universal time of day
     double Hl = 0;                   // local time of day
     int Decalage = 0;                // UTC offset Hl - GMT was taken with, seconds, east positive

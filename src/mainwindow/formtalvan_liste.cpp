@@ -4,6 +4,7 @@
 #include "mainwindow/controls.h"
 #include "mainwindow/formtalvan.h"
 #include "platform/nombrelocal.h"
+#include "rapport/textesrapport.h"
 #include "solar/calculerror.h"
 #include "solar/observation.h"
 #include "solar/statistiques.h"
@@ -121,30 +122,26 @@ void FormTalvan::MajMoyenne() {
     if (motCoche || horsLimites)
         afficherErreurSaisie();
 
-    double moy = 0;
-    bool calculee = false; // an overflowing sum shows no average, not ".00"
+    std::optional<double> moy; // an overflowing sum shows no average, not ".00"
     try {
-        if (const auto m = solar::Moyenne(valeurs)) {
-            moy = *m;
-            calculee = true;
-        }
+        moy = solar::Moyenne(valeurs);
     } catch (const solar::CalculError&) {
         afficherErreurSaisie();
     }
     m_etat.Moy = moy;
     std::string affiche;
-    if (calculee) {
+    if (moy) {
         try {
-            affiche = solar::FormatDiese(moy, separateur().toStdString());
+            affiche = solar::FormatDiese(*moy, separateur().toStdString());
         } catch (const solar::CalculError&) {
         }
     }
     Text15->setText(QString::fromStdString(affiche));
     decrireMoyenne(valeurs);
     // Decided on the average as shown, whatever the decimal separator.
-    if (std::round(moy * 100) == 0)
+    if (!moy || std::round(*moy * 100) == 0)
         return;
-    if (solar::MoyenneHorsLimites(moy))
+    if (solar::MoyenneHorsLimites(*moy))
         afficherErreurSaisie();
     try {
         PosSoleil();
@@ -208,6 +205,7 @@ void FormTalvan::Command5_Click() {
         ecrireListe(*liste);
     if (!m_services.settings.enregistrer())
         signalerEchecEnregistrement();
+    m_etat.Moy.reset();
     Text15->clear();
     Label7->clear();
     indiquerFuseau();
@@ -277,7 +275,7 @@ QString FormTalvan::texteLectureLigne(int i) {
             const QLocale mots = platform::localeDeLangue(langue());
             const QString instant =
                 mots.toString(QDate(h.annee, h.mois, h.jour),
-                              QString::fromUtf8(captions::textesRapport(langue()).formatInstant)) +
+                              QString::fromUtf8(textesRapport(langue()).formatInstant)) +
                 QLatin1Char(' ') +
                 QTime(h.heure, h.minute, h.seconde).toString(QStringLiteral("HH:mm:ss")) +
                 QStringLiteral(" (UTC") + QString::fromStdString(solar::TexteDecalage(h.decalage)) +

@@ -3,6 +3,7 @@
 #include "mainwindow/canvas.h"
 #include "mainwindow/captions.h"
 #include "mainwindow/formtalvan.h"
+#include "rapport/textesrapport.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -90,7 +91,7 @@ Rapport FormTalvan::rapport() const {
     r.mois = Combo1[1]->currentText();
     r.annee = Combo1[2]->currentText();
     r.lignes = lignesRapport();
-    r.moyenne = Text15->text();
+    r.moyenne = m_etat.Moy;
     r.statistiques = StatistiquesLignes(r.lignes);
     r.diagramme = PicAZ->primitives();
     r.tailleDiagramme = QSizeF(PicAZ->largeurTwips(), PicAZ->hauteurTwips());
@@ -132,7 +133,7 @@ void FormTalvan::installerRapport() {
 }
 
 void FormTalvan::traduireRapport(platform::Langue langue) {
-    const captions::TextesRapport& t = captions::textesRapport(langue);
+    const TextesRapport& t = textesRapport(langue);
     m_actionsRapport[0]->setText(u8(t.menuCopier));
     m_actionsRapport[1]->setText(u8(t.menuCsv));
     m_actionsRapport[2]->setText(u8(t.menuImprimer));
@@ -163,7 +164,7 @@ void FormTalvan::copierRapport() {
 }
 
 void FormTalvan::enregistrerRapportCsv() {
-    const captions::TextesRapport& t = captions::textesRapport(langue());
+    const TextesRapport& t = textesRapport(langue());
     QString dossier = m_dossierRapport;
     if (dossier.isEmpty()) {
         dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -189,7 +190,7 @@ void FormTalvan::enregistrerRapportCsv() {
 }
 
 void FormTalvan::imprimerRapport() {
-    const captions::TextesRapport& t = captions::textesRapport(langue());
+    const TextesRapport& t = textesRapport(langue());
     QPrinter imprimante(QPrinter::HighResolution);
     imprimante.setDocName(nomFichier(Combo1));
     imprimante.setCreator(windowTitle());

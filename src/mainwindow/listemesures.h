@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/settingsstore.h"
-#include "solar/statistiques.h"
+#include "solar/lecture.h"
 
 #include <QString>
 #include <array>

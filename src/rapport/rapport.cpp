@@ -1,28 +1,21 @@
-#include "mainwindow/rapport.h"
+#include "rapport/rapport.h"
 
-#include "mainwindow/captions.h"
 #include "platform/geometry.h"
 #include "platform/nombrelocal.h"
+#include "rapport/csv.h"
+#include "rapport/textesrapport.h"
 #include "solar/calculerror.h"
 #include "solar/textformat.h"
 
-#include <QFileDialog>
 #include <QFontMetricsF>
-#include <QKeySequence>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-using captions::TextesRapport;
 
 QString u8(const char* texte) {
     return QString::fromUtf8(texte);
@@ -94,9 +87,18 @@ QString texteDispersion(const Rapport& r, const TextesRapport& t) {
              nombre(d.etendue, r.separateur));
 }
 
+// As the result field shows it.
 QString texteMoyenne(const Rapport& r, const TextesRapport& t) {
-    return u8(t.moyenne) + platform::deuxPoints(r.langue) +
-           (r.moyenne.isEmpty() ? u8(t.aucuneMoyenne) : r.moyenne + QStringLiteral("°"));
+    QString moyenne = u8(t.aucuneMoyenne);
+    if (r.moyenne) {
+        try {
+            moyenne =
+                QString::fromStdString(solar::FormatDiese(*r.moyenne, r.separateur.toStdString())) +
+                QStringLiteral("°");
+        } catch (const solar::CalculError&) {
+        }
+    }
+    return u8(t.moyenne) + platform::deuxPoints(r.langue) + moyenne;
 }
 
 } // namespace
@@ -111,7 +113,7 @@ std::optional<solar::Statistiques> StatistiquesLignes(const std::array<LigneRapp
 }
 
 QString TexteRapport(const Rapport& r) {
-    const TextesRapport& t = captions::textesRapport(r.langue);
+    const TextesRapport& t = textesRapport(r.langue);
     const QString dp = platform::deuxPoints(r.langue);
     QStringList l;
     l << u8(t.titre) << texteEtabli(r, t) << u8(t.lieu) + dp + texteLieu(r)
@@ -145,14 +147,13 @@ QString TexteRapport(const Rapport& r) {
 }
 
 QByteArray CsvRapport(const Rapport& r) {
-    std::string csv = solar::EnteteCsv();
-    csv += solar::FinLigneCsv;
+    std::string csv = EnteteCsv();
+    csv += FinLigneCsv;
     for (const LigneRapport& l : r.lignes) {
         if (vide(l))
             continue;
-        csv += solar::LigneCsv(l.texte.toStdString(), l.cochee, l.lecture,
-                               platform::nombreLocal(l.texte));
-        csv += solar::FinLigneCsv;
+        csv += LigneCsv(l.texte.toStdString(), l.cochee, l.lecture, platform::nombreLocal(l.texte));
+        csv += FinLigneCsv;
     }
     return QByteArray::fromStdString(csv);
 }
@@ -241,7 +242,7 @@ void rejouerDiagramme(QPainter& p, const QRectF& carre, const Rapport& r, double
 } // namespace
 
 void DessinerRapport(QPainter& p, const QRectF& zone, double dpi, const Rapport& r) {
-    const TextesRapport& t = captions::textesRapport(r.langue);
+    const TextesRapport& t = textesRapport(r.langue);
     const QString dp = platform::deuxPoints(r.langue);
     const double mm = dpi / 25.4;
     const QColor gris(96, 96, 96);
@@ -373,55 +374,4 @@ bool ImprimerRapport(const Rapport& r, QPagedPaintDevice& appareil) {
                                       -complement(marges.right()), -complement(marges.bottom()));
     DessinerRapport(p, zone, dpi, r);
     return p.end();
-}
-
-bool EcrireFichier(const QString& chemin, const QByteArray& contenu, QString* erreur) {
-    QSaveFile fichier(chemin);
-    const auto echec = [&] {
-        if (erreur)
-            *erreur = fichier.errorString();
-        return false;
-    };
-    if (!fichier.open(QIODevice::WriteOnly))
-        return echec();
-    if (fichier.write(contenu) != contenu.size()) {
-        const bool r = echec();
-        fichier.cancelWriting();
-        return r;
-    }
-    if (!fichier.commit())
-        return echec();
-    return true;
-}
-
-QString AideRaccourcisRapport(platform::Langue langue) {
-    const auto touches = [](QKeySequence::StandardKey k) {
-        return QKeySequence(k).toString(QKeySequence::NativeText);
-    };
-    return u8(captions::textesRapport(langue).aideRaccourcis)
-        .arg(touches(QKeySequence::Copy), touches(QKeySequence::Save),
-             touches(QKeySequence::Print));
-}
-
-DialoguesRapport DialoguesRapport::standard() {
-    DialoguesRapport d;
-    // The name is kept as the user typed it: a suffix added after the dialog could replace
-    // a file that the dialog never asked about.
-    d.fichierEnregistrement = [](QWidget* parent, const QString& titre, const QString& proposition,
-                                 const QString& filtre) {
-        return QFileDialog::getSaveFileName(parent, titre, proposition, filtre);
-    };
-    d.reglerImpression = [](QWidget* parent, QPrinter& imprimante, const QString& titre) {
-        QPrintDialog dialogue(&imprimante, parent);
-        dialogue.setWindowTitle(titre);
-        dialogue.setOption(QAbstractPrintDialog::PrintSelection, false);
-        dialogue.setOption(QAbstractPrintDialog::PrintPageRange, false);
-        return dialogue.exec() == QDialog::Accepted;
-    };
-    d.avertir = [](QWidget* parent, const QString& titre, const QString& texte) {
-        QMessageBox avis(QMessageBox::Warning, titre, texte, QMessageBox::Ok, parent);
-        avis.setObjectName(QStringLiteral("EchecRapport"));
-        avis.exec();
-    };
-    return d;
 }

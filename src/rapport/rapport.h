@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mainwindow/canvas.h"
 #include "platform/langue.h"
+#include "rapport/trace.h"
 #include "solar/statistiques.h"
 
 #include <QDateTime>
@@ -10,16 +10,13 @@
 #include <QString>
 #include <QVector>
 #include <array>
-#include <functional>
 #include <optional>
 
 class QPagedPaintDevice;
 class QPainter;
-class QPrinter;
-class QWidget;
 
 // The report of the list of readings, to keep and to hand on: copied as text, saved as CSV,
-// printed. Built from the main window's state at the moment it is asked for.
+// printed. Built from a description of the list that the window fills in when asked.
 
 // One line of the list as the window shows it, and the reading it keeps when it has one.
 struct LigneRapport {
@@ -38,7 +35,8 @@ struct Rapport {
     QString degLon, minLon, estOuest;
     QString jour, mois, annee; // the date lists' texts
     std::array<LigneRapport, 5> lignes;
-    QString moyenne; // the result field's text; empty with no ticked line
+    // The average of the ticked lines, degrees from south, west positive; none without one.
+    std::optional<double> moyenne;
     // Of the ticked lines that hold a number; a spread only from two of them on.
     std::optional<solar::Statistiques> statistiques;
     // The azimuth view as drawn on the window: its display list in twips, its size in
@@ -69,29 +67,3 @@ void DessinerRapport(QPainter& p, const QRectF& zone, double dpi, const Rapport&
 // Prints the report on a printer or a PDF writer: one page. False when the device cannot
 // be painted on (a file that cannot be written, a printer that refuses the job).
 bool ImprimerRapport(const Rapport& r, QPagedPaintDevice& appareil);
-
-// Writes a file through a temporary file renamed at the end, so that a failure leaves
-// the file as it was. The system's reason in *erreur on failure.
-bool EcrireFichier(const QString& chemin, const QByteArray& contenu, QString* erreur);
-
-// "Clic droit : ... Ctrl+C ... Ctrl+S ... Ctrl+P ...": the tooltip that names the report's
-// commands, for the lines of the list and the result field.
-QString AideRaccourcisRapport(platform::Langue langue);
-
-// What the report's commands ask of the user through dialogs; tests put their own in place,
-// so that no modal dialog opens and no printer is reached.
-struct DialoguesRapport {
-    // The file to save to, or an empty text when the user cancels. The standard dialog asks
-    // before replacing an existing file and adds the ".csv" suffix itself.
-    std::function<QString(QWidget* parent, const QString& titre, const QString& proposition,
-                          const QString& filtre)>
-        fichierEnregistrement;
-    // Lets the user choose and set up the printer, or "Print to PDF"; false when cancelled.
-    std::function<bool(QWidget* parent, QPrinter& imprimante, const QString& titre)>
-        reglerImpression;
-    // A warning with one button.
-    std::function<void(QWidget* parent, const QString& titre, const QString& texte)> avertir;
-
-    // Qt's file and print dialogs and a message box.
-    static DialoguesRapport standard();
-};

@@ -1,0 +1,107 @@
+#include "solar/calculerror.h"
+#include "solar/lecture.h"
+
+#include <QtTest>
+
+#include <cmath>
+
+Q_DECLARE_METATYPE(std::string)
+
+namespace {
+
+using solar::Lecture;
+
+// 5 Dec 2026, 10:12:00 at UTC+1: the window's universal time is single precision
+// (9.2f / 24); sun from NOAA.
+const Lecture Decembre(5, 12, 2026, 0.425, 3600, static_cast<double>(9.2f) / 24, 48 + 52 / 60.0,
+                       -(2 + 20 / 60.0), 67.4, 145.13723350385487, 11.35751980623246);
+const std::string P = "L1 j=5 m=12 a=2026 ";
+const std::string Q = " tu=0.38333332538604736 lat=48.86666666666667 lon=-2.3333333333333335 ";
+const std::string R = " az=145.13723350385487 h=11.35751980623246";
+
+Lecture Avec(Lecture l, void (*changer)(Lecture&)) {
+    changer(l);
+    return l;
+}
+
+} // namespace
+
+class TestLecture : public QObject {
+    Q_OBJECT
+
+private slots:
+    void textes_data() {
+        QTest::addColumn<std::string>("texte");
+        QTest::addColumn<std::string>("attendu");
+        using namespace solar;
+        using S = std::string;
+        // The settings text of Decembre, with its FNV-1a checksum from python3.
+        QTest::newRow("settings text")
+            << TexteLecture(Decembre)
+            << P + "dz=3600 hl=0.425" + Q + "ang=67.4" + R + " ck=f72a5330";
+        // Universal time 23:30 typed on 31 Dec at UTC+1: local 00:30 the next day.
+        QTest::newRow("next year")
+            << TexteInstantIso({31, 12, 2026, 1 + 1 / 48.0, 3600, 1 - 1 / 48.0, 45, 0, 90, 180, 20})
+            << S("2027-01-01T00:30:00+01:00");
+        // 02:24 UT on 1 Mar 2024 at UTC-3:30 is 22:54 on the leap day.
+        QTest::newRow("day before, leap year")
+            << TexteInstantIso({1, 3, 2024, 0.1 - 12600 / 86400.0, -12600, 0.1, 47, 52, 90, 180, 0})
+            << S("2024-02-29T22:54:00-03:30");
+        QTest::newRow("23:59:59.6 rounds to the next day")
+            << TexteInstantIso({28, 2, 2026, 86399.6 / 86400, 0, 86399.6 / 86400, 0, 0, 0, 0, 0})
+            << S("2026-03-01T00:00:00+00:00");
+        QTest::newRow("offset with seconds") << TexteDecalage(561) << S("+00:09:21");
+    }
+    void textes() {
+        QFETCH(std::string, texte);
+        QFETCH(std::string, attendu);
+        QCOMPARE(QString::fromStdString(texte), QString::fromStdString(attendu));
+    }
+
+    void lireLecture_data() {
+        QTest::addColumn<std::string>("texte");
+        QTest::addColumn<bool>("lue");
+        const std::string j = P + "dz=3600 hl=0.425" + Q + "ang=67.4" + R; // checksum f72a5330
+        // Checksums from python3 for the text as shown.
+        QTest::newRow("as written") << j + " ck=f72a5330" << true;
+        QTest::newRow("a later key is skipped") << j + " zz=1 ck=299f4196" << true;
+        QTest::newRow("digit changed")
+            << P + "dz=3600 hl=0.425" + Q + "ang=67.5" + R + " ck=f72a5330" << false;
+        QTest::newRow("line end added") << j + " ck=f72a5330\n" << false;
+        QTest::newRow("field missing")
+            << P + "dz=3600 hl=0.425" + Q + "ang=67.4 az=145.13723350385487 ck=90ab1c14" << false;
+        QTest::newRow("field twice") << j + " ang=67.4 ck=3d4b4836" << false;
+        QTest::newRow("NaN") << P + "dz=3600 hl=0.425" + Q +
+                                    "ang=67.4 az=nan h=11.35751980623246 ck=1654250c"
+                             << false;
+        QTest::newRow("text after a number")
+            << P + "dz=3600 hl=0.425" + Q + "ang=67.4x" + R + " ck=4c42118e" << false;
+        QTest::newRow("30 February")
+            << "L1 j=30 m=2 a=2026 dz=3600 hl=0.425" + Q + "ang=67.4" + R + " ck=acf2a2c3" << false;
+        QTest::newRow("offset against the times")
+            << P + "dz=-3600 hl=0.425" + Q + "ang=67.4" + R + " ck=9c164961" << false;
+        QTest::newRow("empty") << std::string() << false;
+    }
+    void lireLecture() {
+        QFETCH(std::string, texte);
+        QFETCH(bool, lue);
+        const auto l = solar::LireLecture(texte);
+        QCOMPARE(l.has_value(), lue);
+        if (l)
+            QVERIFY(*l == Decembre);
+    }
+
+    void allerRetour() {
+        // Doubles that need all their digits.
+        const Lecture l(29, 2, 2024, 1 / 3.0, -34200, 1 / 3.0 + 34200 / 86400.0, -33.86666666666667,
+                        -151.2, 0.1 + 0.2, std::nextafter(360.0, 0.0), -1e-7);
+        const auto lu = solar::LireLecture(solar::TexteLecture(l));
+        QVERIFY(lu.has_value());
+        QVERIFY(*lu == l);
+        QVERIFY_THROWS_EXCEPTION(solar::CalculError,
+                                 solar::TexteLecture(Avec(l, [](Lecture& x) { x.lat = 90; })));
+    }
+};
+
+QTEST_MAIN(TestLecture)
+#include "tst_lecture.moc"
