@@ -12,6 +12,8 @@ using enum Propriete;
 // The About button and the About window's title bar share their words.
 constexpr const char* AProposFr = "A propos";
 constexpr const char* AProposEs = "Acerca de";
+constexpr const char* AnnulerFr = "Ctrl+Z annule le dernier changement de la liste.";
+constexpr const char* AnnulerEs = "Ctrl+Z deshace el último cambio de la lista.";
 
 // Texts are UTF-8. A doubled apostrophe ('') is the program's way of quoting a word and
 // is shown as it stands. Row 2's Spanish text lacks its closing parenthesis: it has always
@@ -38,7 +40,7 @@ constexpr std::array<Ligne, 49> Table{{
     {14, Principale, "Command2", Caption, "Garder", "Guardar"},
     {15, Principale, "Command3", Caption, "Efface le dernier", "Eliminar la última"},
     {16, Principale, "Command5", Caption, "Reset", "Resetear"},
-    {17, Principale, "Label5", Caption, "Orsaline du mur", "Orsalina de la pared"},
+    {17, Principale, "Label5", Caption, "Déclinaison du mur", "Declinación de la pared"},
     {18, Principale, "FormTalvan", Titre, "Orsaline", "Orsalina"},
     {19, Principale, "Command1", Caption, "Calcul", "Calcular"},
     {20, Principale, "Label17", Caption, "Angle mesuré au mur", "Ángulo medido en la pared"},
@@ -120,7 +122,7 @@ constexpr std::array<NomAccessible, 10> NomsAccessibles{{
 
 // The About window's legal notice, below the designed texts: what the GPL asks an
 // interactive program to show.
-constexpr std::array<Ligne, 1> Supplements{{
+constexpr std::array<Ligne, 5> Supplements{{
     {0, About, "Label6", Caption,
      "Copyright © 2026 les développeurs d'Orsaline\n"
      "Ce programme est fourni SANS AUCUNE GARANTIE.\n"
@@ -128,6 +130,11 @@ constexpr std::array<Ligne, 1> Supplements{{
      "Copyright © 2026 los desarrolladores de Orsaline\n"
      "Este programa se ofrece SIN NINGUNA GARANTÍA.\n"
      "Licencia: GNU GPL versión 3 o posterior (GPL-3.0-or-later)"},
+    // The buttons that change the list: one step of undo.
+    {0, Principale, "Command1", ToolTip, AnnulerFr, AnnulerEs},
+    {0, Principale, "Command2", ToolTip, AnnulerFr, AnnulerEs},
+    {0, Principale, "Command3", ToolTip, AnnulerFr, AnnulerEs},
+    {0, Principale, "Command5", ToolTip, AnnulerFr, AnnulerEs},
 }};
 
 constexpr std::array<Mnemonique, 8> Mnemoniques{{
@@ -147,7 +154,7 @@ struct TexteMessage {
     const char* es;
 };
 
-constexpr std::array<TexteMessage, 5> Messages{{
+constexpr std::array<TexteMessage, 6> Messages{{
     {Message::SaisieIncorrecte, ErreurSaisie,
      "Error en la introducción de datos, vuelva a empezar."},
     {Message::AngleHorsRapporteur, "L'angle mesuré doit être entre 0 et 180°, recommencez !",
@@ -161,6 +168,8 @@ constexpr std::array<TexteMessage, 5> Messages{{
      // Short: the message line holds three or four lines.
      "Fuseau de l'ordinateur à plus de 3 h de la longitude : vérifiez-le !",
      "Zona del ordenador a más de 3 h de la longitud: ¡compruébela!"},
+    {Message::MoyenneImpossible, "Mesures cochées trop différentes pour une moyenne.",
+     "Medidas marcadas demasiado distintas para una media."},
 }};
 
 } // namespace
@@ -197,6 +206,7 @@ namespace {
 constexpr TextesLecture LectureFr{
     "%1 · angle %2° · soleil : azimut %3°, hauteur %4° · 1 min d'horloge = %5°",
     "Mesure fragile : une minute d'erreur sur l'heure déplace la déclinaison de plus de %1°.",
+    "Soleil bas (moins de %1°) : l'ombre du fil est pâle et large.",
     "Mesure à l'écart : à %1° de la moyenne des autres mesures cochées (%2°), au-delà de la "
     "tolérance de %3°.",
     "L'heure était sans doute fausse d'une heure (heure d'été) : avec %1 h, la déclinaison "
@@ -205,6 +215,7 @@ constexpr TextesLecture LectureFr{
 constexpr TextesLecture LectureEs{
     "%1 · ángulo %2° · sol: azimut %3°, altura %4° · 1 min de reloj = %5°",
     "Medida frágil: un minuto de error en la hora mueve la declinación más de %1°.",
+    "Sol bajo (menos de %1°): la sombra del hilo es pálida y ancha.",
     "Medida apartada: a %1° de la media de las demás medidas marcadas (%2°), más allá de la "
     "tolerancia de %3°.",
     "La hora probablemente estaba desfasada una hora (horario de verano): con %1 h, la "
@@ -212,23 +223,11 @@ constexpr TextesLecture LectureEs{
 };
 
 constexpr TextesResultat ResultatFr{
-    {"mur orienté plein sud (azimut %1°)", "mur orienté plein ouest (azimut %1°)",
-     "mur orienté plein nord (azimut %1°)", "mur orienté plein est (azimut %1°)"},
-    {"mur orienté %1° vers l'est du sud (azimut %2°)",
-     "mur orienté %1° vers l'ouest du sud (azimut %2°)",
-     "mur orienté %1° vers l'est du nord (azimut %2°)",
-     "mur orienté %1° vers l'ouest du nord (azimut %2°)"},
     "%1 mesures cochées : écart type %2°, erreur type de la moyenne %3°, étendue %4°",
     "Fuseau horaire utilisé : %1",
 };
 
 constexpr TextesResultat ResultatEs{
-    {"pared orientada al sur (azimut %1°)", "pared orientada al oeste (azimut %1°)",
-     "pared orientada al norte (azimut %1°)", "pared orientada al este (azimut %1°)"},
-    {"pared orientada %1° al este del sur (azimut %2°)",
-     "pared orientada %1° al oeste del sur (azimut %2°)",
-     "pared orientada %1° al este del norte (azimut %2°)",
-     "pared orientada %1° al oeste del norte (azimut %2°)"},
     "%1 medidas marcadas: desviación típica %2°, error típico de la media %3°, rango %4°",
     "Zona horaria utilizada: %1",
 };
@@ -253,6 +252,9 @@ constexpr TextesQuestions QuestionsFr{
     "\n\n%1\n\nLa liste ne peut pas les garder avec les vôtres. Voulez vous les remplacer "
     "par les mesures de cette fenêtre?",
     "Les réglages n'ont pas pu être enregistrés dans :\n%1",
+    "Voulez vous effacer la dernière mesure gardée ?",
+    "Le fichier précédent est inchangé.",
+    "Quitter quand même, sans enregistrer ?",
 };
 constexpr TextesQuestions QuestionsEs{
     "Sí",
@@ -262,6 +264,9 @@ constexpr TextesQuestions QuestionsEs{
     "La lista no puede conservarlas junto con las suyas. ¿Reemplazarlas por las medidas de "
     "esta ventana?",
     "No se han podido guardar los ajustes en:\n%1",
+    "¿Borrar la última medida guardada?",
+    "El archivo anterior no ha cambiado.",
+    "¿Salir de todos modos, sin guardar?",
 };
 
 } // namespace

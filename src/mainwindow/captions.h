@@ -60,6 +60,7 @@ enum class Message {
     SoleilSousHorizon,   // no shadow: the sun at or below the horizon at the reading
     FuseauInconnu,       // no time zone for the computer: local time taken as UTC
     FuseauEloigne,       // the computer's zone is more than 3 h from the place's longitude
+    MoyenneImpossible,   // the ticked readings are too far apart to describe one wall
 };
 // A message in the language, UTF-8.
 const char* texteMessage(Message message, Langue langue);
@@ -88,7 +89,10 @@ struct TextesQuestions {
     const char* reset; // before Reset empties a list that holds a kept line
     // Another copy saved lines that the list cannot hold with this window's; %1 those lines.
     const char* listes;
-    const char* echecReglages; // %1 the settings file
+    const char* echecReglages;       // %1 the settings file
+    const char* effacer;             // before "Efface le dernier" erases a kept line
+    const char* fichierIntact;       // after a file not written: the previous one is as it was
+    const char* quitterSansReglages; // at quit, the settings not saved; "Non", the default, stays
 };
 const TextesQuestions& textesQuestions(Langue langue);
 // The tooltip of a line of the list that keeps its reading, and of a ticked line that
@@ -97,7 +101,8 @@ struct TextesLecture {
     // %1 the instant ("5 déc. 2026 10:12:00 (UTC+01:00)"), %2 the angle, %3 the sun's
     // azimuth, %4 its altitude, %5 degrees of declination per minute of clock error.
     const char* lecture;
-    const char* fragile; // %1 the threshold, degrees per minute
+    const char* fragile;   // %1 the threshold, degrees per minute
+    const char* soleilBas; // %1 the altitude below which the sun is low, degrees
     // %1 distance to the mean of the others, %2 that mean, %3 the band allowed.
     const char* aberrante;
     // %1 "+1" or "−1" hours, %2 the declination the reading would then give.
@@ -109,8 +114,6 @@ const TextesLecture& textesLecture(Langue langue);
 // orientation: "%1" its angle from south or north, "%2" (or "%1" when due) its azimuth from
 // north through east; both in degrees as the user's locale writes them.
 struct TextesResultat {
-    const char* plein[4];   // due south, west, north, east: %1 azimuth
-    const char* depuis[4];  // %1 east of south, west of south, east of north, west of north
     const char* dispersion; // %1 lines, %2 deviation, %3 standard error, %4 range
     const char* fuseau;     // %1 the offset and the zone's id, "UTC+01:00, Europe/Paris"
 };

@@ -7,7 +7,6 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 
 namespace {
 
@@ -16,25 +15,6 @@ QString u8(const char* texte) {
 }
 
 } // namespace
-
-bool EcrireFichier(const QString& chemin, const QByteArray& contenu, QString* erreur) {
-    QSaveFile fichier(chemin);
-    const auto echec = [&] {
-        if (erreur)
-            *erreur = fichier.errorString();
-        return false;
-    };
-    if (!fichier.open(QIODevice::WriteOnly))
-        return echec();
-    if (fichier.write(contenu) != contenu.size()) {
-        const bool r = echec();
-        fichier.cancelWriting();
-        return r;
-    }
-    if (!fichier.commit())
-        return echec();
-    return true;
-}
 
 QString AideRaccourcisRapport(platform::Langue langue) {
     const auto touches = [](QKeySequence::StandardKey k) {

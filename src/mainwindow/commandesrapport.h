@@ -11,10 +11,6 @@ class QWidget;
 
 // What the window's report commands need besides the report itself.
 
-// Writes a file through a temporary file renamed at the end, so that a failure leaves
-// the file as it was. The system's reason in *erreur on failure.
-bool EcrireFichier(const QString& chemin, const QByteArray& contenu, QString* erreur);
-
 // "Clic droit : ... Ctrl+C ... Ctrl+S ... Ctrl+P ...": the tooltip that names the report's
 // commands, for the lines of the list and the result field.
 QString AideRaccourcisRapport(platform::Langue langue);

@@ -67,9 +67,9 @@ void DessinerAzimut(Canvas& pic, double azp, std::optional<double> moy) {
     pic.texte(QPointF(50, cy - 100), QStringLiteral("O"));
     pic.texte(QPointF(pic.largeurTwips() - 200, cy - 100), QStringLiteral("E"));
 
-    // The wall's trace: east-west at 0 (then not drawn, no result yet); a positive
+    // The wall's trace: east-west at 0 (due south), none without an average; a positive
     // declination (toward the west) turns it clockwise, its east end toward the south.
-    if (moy && *moy != 0) {
+    if (moy) {
         const double b = *moy * solar::DegRad;
         pic.largeurTrait(2);
         pic.ligne(QPointF(cx + r * std::cos(b), cy + r * std::sin(b)),

@@ -6,7 +6,7 @@ class Canvas;
 
 // The azimuth view: the sky seen from above, north up, east right; the sun's direction
 // from azp (degrees from north through east) and the wall from moy (declination,
-// degrees from south, west positive; none or 0 draws no wall). Leaves the pen dashed,
+// degrees from south, west positive; none draws no wall). Leaves the pen dashed,
 // width 1.
 void DessinerAzimut(Canvas& pic, double azp, std::optional<double> moy);
 

@@ -119,6 +119,7 @@ FormTalvan::FormTalvan(const platform::Services& services, QWidget* parent)
     construire();
     relier();
     installerRapport();
+    installerAnnulation();
 }
 
 FormTalvan::~FormTalvan() {
@@ -351,7 +352,7 @@ void FormTalvan::construireListe() {
         Chec[i]->setGeometry(rectTw(2055, 2445 + 315 * i, 225 + 60, 225 + 30));
     }
 
-    Label5 = etiquette(this, QStringLiteral("Label5"), QStringLiteral("Orsaline du mur"),
+    Label5 = etiquette(this, QStringLiteral("Label5"), QString::fromUtf8("Déclinaison du mur"),
                        rectTw(165, 4140, 2445, 615));
     Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label5->setWordWrap(true);

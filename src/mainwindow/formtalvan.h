@@ -158,6 +158,14 @@ private:
     void Text11_Click();
     void masquerAide();
 
+    // One step of undo for the list (Ctrl+Z): memoriserListe() before a change of the list,
+    // annulerListe() puts it back as it was then; what is put back is what the next save
+    // writes.
+    void installerAnnulation();
+    mesures::EtatListe etatListe() const;
+    void memoriserListe();
+    void annulerListe();
+
     // Writing the settings.
     enum class Reponse { Oui, Non, Annuler };
     Reponse demander(const QString& nom, const QString& titre, const QString& texte,
@@ -172,7 +180,10 @@ private:
     void enregistrerTout(const mesures::Enregistrement& liste);
     std::array<QString, 6> placeAffichee() const; // as saved: Text1 to Text4, lat, lon
     void enregistrerLangue();
+    QString texteEchecEnregistrement() const;
     void signalerEchecEnregistrement();
+    // The settings could not be saved at quit: true when the user quits all the same.
+    bool quitterSansReglages();
     platform::Langue langue() const; // from the flag buttons
     void nommerPourLecteurs(platform::Langue langue);
     void decrireLigne(int i);
@@ -216,6 +227,7 @@ private:
     std::optional<solar::Lecture> m_lecturePosition;
     std::array<std::optional<solar::Lecture>, 5> m_lectures; // what "Calcul" wrote, by line
     AnalyseLignes m_analyse;
+    std::optional<mesures::EtatListe> m_annulation; // the list before its last change
 
     double m_hauteur = 0;                       // sun altitude of the last PosSoleil, degrees
     std::optional<captions::Message> m_message; // the last message put into Label7

@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -180,15 +181,19 @@ void FormTalvan::closeEvent(QCloseEvent* event) {
         }
         m_sansEnregistrer = r == Reponse::Non;
     }
-    m_fermetureDecidee = true;
-    Timer1->stop();
     // At the end of a session the settings are already saved, and nobody is left to read a
     // message.
     if (!m_sansEnregistrer && !m_finDeSession) {
         enregistrerLangue();
-        if (!m_services.settings.enregistrer())
-            signalerEchecEnregistrement();
+        // Unsaved, what was typed is still on the window: the user may stay with it.
+        if (!m_services.settings.enregistrer() && !quitterSansReglages()) {
+            m_fermetureDecidee = false;
+            event->ignore();
+            return;
+        }
     }
+    m_fermetureDecidee = true;
+    Timer1->stop();
     if (m_droite)
         m_droite->close();
     if (m_about)
@@ -238,19 +243,30 @@ mesures::ListeMesures FormTalvan::listeAffichee() const {
 }
 
 std::optional<mesures::Enregistrement> FormTalvan::preparerListe(bool peutDemander) {
-    m_services.settings.relire();
-    const mesures::ListeMesures stockee = mesures::lireListe(m_services.settings);
+    // Held until the save that follows: another copy's save waits, then merges this one's.
+    platform::SettingsStore& s = m_services.settings;
+    s.verrouiller();
+    s.relire();
+    const mesures::ListeMesures stockee = mesures::lireListe(s);
     mesures::Enregistrement e =
         mesures::aEnregistrer(listeAffichee(), m_etat.Mem, m_listeConnue, stockee);
     if (e.deborde && peutDemander) {
+        // Not held while the user reads: the other copy's save would wait on the answer.
+        s.liberer();
         QStringList lignes;
         for (const mesures::LigneMesure& l : mesures::sauf(stockee, m_listeConnue))
             lignes << l.texte;
         const QString texte = QString::fromUtf8(captions::textesQuestions(langue()).listes)
                                   .arg(lignes.join(QLatin1Char('\n')));
-        switch (demander(QStringLiteral("QuestionListes"), m_etat.Libelles[5], texte, false)) {
-        case Reponse::Annuler:
+        const Reponse r =
+            demander(QStringLiteral("QuestionListes"), m_etat.Libelles[5], texte, false);
+        if (r == Reponse::Annuler)
             return std::nullopt;
+        s.verrouiller();
+        s.relire();
+        switch (r) {
+        case Reponse::Annuler:
+            break;
         case Reponse::Oui:
             e = {true, listeAffichee(), m_etat.Mem, false};
             break;
@@ -297,11 +313,29 @@ void FormTalvan::enregistrerLangue() {
                                platform::lettreDeLangue(langue()));
 }
 
+// Which file was not written, why when known, and whether the previous one is still there.
+QString FormTalvan::texteEchecEnregistrement() const {
+    const captions::TextesQuestions& t = captions::textesQuestions(langue());
+    const auto echec = m_services.settings.dernierEchec();
+    QString texte = QString::fromUtf8(t.echecReglages)
+                        .arg(QDir::toNativeSeparators(m_services.settings.emplacement()));
+    if (echec && !echec->raison.isEmpty())
+        texte += QStringLiteral("\n(") + echec->raison + QLatin1Char(')');
+    if (echec && echec->ancienIntact)
+        texte += QLatin1Char('\n') + QString::fromUtf8(t.fichierIntact);
+    return texte;
+}
+
 void FormTalvan::signalerEchecEnregistrement() {
-    QMessageBox avis(QMessageBox::Warning, QStringLiteral("Orsaline"),
-                     QString::fromUtf8(captions::textesQuestions(langue()).echecReglages)
-                         .arg(m_services.settings.emplacement()),
+    QMessageBox avis(QMessageBox::Warning, QStringLiteral("Orsaline"), texteEchecEnregistrement(),
                      QMessageBox::Ok, this);
     avis.setObjectName(QStringLiteral("EchecEnregistrement"));
     avis.exec();
+}
+
+bool FormTalvan::quitterSansReglages() {
+    return demander(QStringLiteral("EchecEnregistrement"), QStringLiteral("Orsaline"),
+                    texteEchecEnregistrement() + QStringLiteral("\n\n") +
+                        QString::fromUtf8(captions::textesQuestions(langue()).quitterSansReglages),
+                    false) == Reponse::Oui;
 }

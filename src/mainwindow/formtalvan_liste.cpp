@@ -7,12 +7,15 @@
 #include "rapport/textesrapport.h"
 #include "solar/calculerror.h"
 #include "solar/observation.h"
+#include "solar/sunposition.h"
 #include "solar/statistiques.h"
 #include "solar/textformat.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDate>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -27,7 +30,71 @@ namespace {
 // Not green (kept) nor black (candidate): the text keeps those colours.
 const QColor FondAberrant(255, 204, 153);
 
+// A button's caption as a title: without the "&" of its Alt key.
+QString sansMnemonique(const QAbstractButton* b) {
+    return QString(b->text()).remove(QLatin1Char('&'));
+}
+
+// A text field claims the undo key whenever it has the focus. Its claim is withdrawn when it
+// has nothing of its own to undo: the key then reaches the window, which undoes the list's
+// last change.
+class AnnulationSansHistoire : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* cible, QEvent* e) override {
+        if (e->type() == QEvent::ShortcutOverride) {
+            const auto* champ = qobject_cast<QLineEdit*>(cible);
+            if (champ && !champ->isUndoAvailable() &&
+                static_cast<QKeyEvent*>(e)->matches(QKeySequence::Undo))
+                return true; // left unaccepted: the window's shortcut takes it
+        }
+        return false;
+    }
+};
+
 } // namespace
+
+void FormTalvan::installerAnnulation() {
+    auto* annuler = new QAction(this);
+    annuler->setObjectName(QStringLiteral("ActionAnnulerListe"));
+    annuler->setShortcuts(QKeySequence::Undo);
+    annuler->setShortcutContext(Qt::WindowShortcut);
+    connect(annuler, &QAction::triggered, this, &FormTalvan::annulerListe);
+    addAction(annuler);
+    auto* filtre = new AnnulationSansHistoire(this);
+    for (QLineEdit* champ : findChildren<QLineEdit*>())
+        champ->installEventFilter(filtre);
+}
+
+mesures::EtatListe FormTalvan::etatListe() const {
+    mesures::EtatListe e;
+    e.lignes = listeAffichee();
+    for (int i = 0; i < 5; ++i)
+        e.cochees[i] = Chec[i]->isChecked();
+    e.mem = m_etat.Mem;
+    return e;
+}
+
+void FormTalvan::memoriserListe() {
+    m_annulation = etatListe();
+}
+
+void FormTalvan::annulerListe() {
+    if (!m_annulation)
+        return;
+    const mesures::EtatListe e = *std::exchange(m_annulation, std::nullopt);
+    m_etat.Mem = std::int16_t(e.mem);
+    for (int i = 0; i < 5; ++i) {
+        m_lectures[i] = e.lignes[i].lecture;
+        DG[i]->setText(e.lignes[i].texte);
+        colorerTexte(DG[i], i < e.mem ? VertGarde : QColor(Qt::black));
+    }
+    for (int i = 0; i < 5; ++i)
+        Chec[i]->setChecked(e.cochees[i]);
+    MajMoyenne();
+}
 
 void FormTalvan::afficherErreurSaisie() {
     afficherMessage(captions::Message::SaisieIncorrecte);
@@ -69,7 +136,7 @@ void FormTalvan::Command1_Click() {
     } else if (*angle < 0 || *angle > 180) {
         // The protractor reads 0 to 180: anything else is a slip of the eye or the keyboard.
         afficherMessage(captions::Message::AngleHorsRapporteur);
-    } else if (hauteur <= 0) {
+    } else if (hauteur < solar::HauteurLever) {
         // No sun, no shadow of the string: the reading measures nothing.
         afficherMessage(captions::Message::SoleilSousHorizon);
     } else {
@@ -96,6 +163,7 @@ void FormTalvan::ajouterMesure(double d, const std::optional<solar::Lecture>& le
         return;
     const QString texte =
         QString::fromStdString(solar::FormatDiese0(d, separateur().toStdString()));
+    memoriserListe();
     // A reading written: what earlier presses said no longer holds; MajMoyenne below says
     // again what still does.
     Label7->clear();
@@ -123,11 +191,20 @@ void FormTalvan::MajMoyenne() {
         afficherErreurSaisie();
 
     std::optional<double> moy; // an overflowing sum shows no average, not ".00"
+    bool calculee = false;
     try {
         moy = solar::Moyenne(valeurs);
+        calculee = true;
     } catch (const solar::CalculError&) {
         afficherErreurSaisie();
     }
+    // Ticked readings too far apart for one wall: said while it lasts.
+    const QString impossible =
+        QString::fromUtf8(captions::texteMessage(captions::Message::MoyenneImpossible, langue()));
+    if (calculee && !moy && !valeurs.empty())
+        afficherMessage(captions::Message::MoyenneImpossible);
+    else if (Label7->text() == impossible)
+        Label7->clear();
     m_etat.Moy = moy;
     std::string affiche;
     if (moy) {
@@ -139,9 +216,7 @@ void FormTalvan::MajMoyenne() {
     Text15->setText(QString::fromStdString(affiche));
     decrireMoyenne(valeurs);
     // Decided on the average as shown, whatever the decimal separator.
-    if (!moy || std::round(*moy * 100) == 0)
-        return;
-    if (solar::MoyenneHorsLimites(*moy))
+    if (moy && solar::MoyenneHorsLimites(*moy))
         afficherErreurSaisie();
     try {
         PosSoleil();
@@ -164,6 +239,7 @@ void FormTalvan::Command2_Click() {
         return;
     if (DG[mem]->text().isEmpty())
         return;
+    memoriserListe();
     Chec[mem]->setChecked(true);
     colorerTexte(DG[mem], VertGarde);
     m_etat.Modif = true;
@@ -175,8 +251,17 @@ void FormTalvan::Command3_Click() {
         return;
     if (m_etat.Mem > 5)
         m_etat.Mem = 5;
-    if (!(m_etat.Mem < 5 && !DG[m_etat.Mem]->text().isEmpty()))
+    // An unkept candidate goes at once; a kept reading only when the user says so.
+    if (!(m_etat.Mem < 5 && !DG[m_etat.Mem]->text().isEmpty())) {
+        if (demander(QStringLiteral("QuestionEffacer"), sansMnemonique(Command3),
+                     QString::fromUtf8(captions::textesQuestions(langue()).effacer),
+                     false) != Reponse::Oui)
+            return;
+        memoriserListe();
         --m_etat.Mem;
+    } else {
+        memoriserListe();
+    }
     const int i = m_etat.Mem;
     m_lectures[i].reset();
     DG[i]->clear();
@@ -187,12 +272,11 @@ void FormTalvan::Command3_Click() {
 
 void FormTalvan::Command5_Click() {
     // The button sits under "Efface le dernier": kept readings go only when the user says so.
-    if (m_etat.Mem > 0) {
-        const QString texte = QString::fromUtf8(captions::textesQuestions(langue()).reset);
-        if (demander(QStringLiteral("QuestionReset"), Command5->text(), texte, false) !=
-            Reponse::Oui)
-            return;
-    }
+    if (m_etat.Mem > 0 && demander(QStringLiteral("QuestionReset"), sansMnemonique(Command5),
+                                   QString::fromUtf8(captions::textesQuestions(langue()).reset),
+                                   false) != Reponse::Oui)
+        return;
+    memoriserListe();
     for (int i = 0; i < 5; ++i) {
         m_lectures[i].reset();
         DG[i]->clear();
@@ -286,6 +370,8 @@ QString FormTalvan::texteLectureLigne(int i) {
                                                        n(std::abs(s.degresParMinute)));
             if (s.fragile)
                 lignes << QString::fromUtf8(t.fragile).arg(n(solar::SeuilFragile, 1));
+            if (l->hauteur < solar::HauteurBasse)
+                lignes << QString::fromUtf8(t.soleilBas).arg(n(solar::HauteurBasse, 0));
         } catch (const solar::CalculError&) {
         }
     }

@@ -21,17 +21,6 @@ QString degres(double valeur) {
     return QLocale().toString(valeur, 'f', 2);
 }
 
-// The wall's orientation in words, from its declination d.
-QString orientationMur(double d, platform::Langue langue) {
-    const captions::TextesResultat& t = captions::textesResultat(langue);
-    const solar::OrientationMur o = solar::Orientation(d);
-    // The tables follow the order of OrientationMur::Sens: four due ways, then four others.
-    const int i = static_cast<int>(o.sens);
-    if (i < 4)
-        return u8(t.plein[i]).arg(degres(o.azimut));
-    return u8(t.depuis[i - 4]).arg(degres(o.ecart), degres(o.azimut));
-}
-
 QString nomAccessible(const char* objet, platform::Langue langue) {
     for (const captions::NomAccessible& n : captions::nomsAccessibles())
         if (qstrcmp(n.nom, objet) == 0)
@@ -56,7 +45,7 @@ void FormTalvan::decrireMoyenne(const std::vector<double>& valeurs) {
     // within -180..180 and shown in the field.
     const auto stats = solar::StatistiquesCercle(valeurs);
     if (stats && !Text15->text().isEmpty() && std::isfinite(stats->moyenne)) {
-        mots = orientationMur(stats->moyenne, lang);
+        mots = OrientationMur(stats->moyenne, lang);
         if (const auto& d = stats->dispersion;
             d && std::isfinite(d->ecartType) && std::isfinite(d->erreurType))
             dispersion = u8(t.dispersion)

@@ -3,9 +3,11 @@
 #include "mainwindow/canvas.h"
 #include "mainwindow/captions.h"
 #include "mainwindow/formtalvan.h"
+#include "platform/ecriturefichier.h"
 #include "rapport/textesrapport.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -15,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -55,6 +58,14 @@ QString nomFichier(const std::array<QComboBox*, 3>& date) {
     return QStringLiteral("orsaline-") + jour.toString(Qt::ISODate);
 }
 
+// The system's reason, and whether the file that was there before is still there as it was.
+QString raisonEchec(const platform::EchecEcriture& echec, platform::Langue langue) {
+    QString r = echec.raison;
+    if (echec.ancienIntact)
+        r += QLatin1Char('\n') + u8(captions::textesQuestions(langue).fichierIntact);
+    return r;
+}
+
 } // namespace
 
 // A line edited by hand since "Calcul" wrote it has no reading any more.
@@ -81,23 +92,9 @@ Rapport FormTalvan::rapport() const {
                       .arg(m_services.identity.majeure)
                       .arg(m_services.identity.mineure);
     r.etabli = m_services.clock.maintenantLocal();
-    r.degLat = Text1->text();
-    r.minLat = Text2->text();
-    r.nordSud = (Option2->isChecked() ? Option2 : Option1)->text();
-    r.degLon = Text3->text();
-    r.minLon = Text4->text();
-    r.estOuest = (Option3->isChecked() ? Option3 : Option4)->text();
-    r.jour = Combo1[0]->currentText();
-    r.mois = Combo1[1]->currentText();
-    r.annee = Combo1[2]->currentText();
     r.lignes = lignesRapport();
     r.moyenne = m_etat.Moy;
     r.statistiques = StatistiquesLignes(r.lignes);
-    r.diagramme = PicAZ->primitives();
-    r.tailleDiagramme = QSizeF(PicAZ->largeurTwips(), PicAZ->hauteurTwips());
-    r.policeDiagramme = PicAZ->font();
-    r.pixelsPolice = PicAZ->fontInfo().pixelSize();
-    r.heureDiagramme = Text10->text();
     return r;
 }
 
@@ -177,16 +174,17 @@ void FormTalvan::enregistrerRapportCsv() {
     if (chemin.isEmpty())
         return;
     m_dossierRapport = QFileInfo(chemin).absolutePath();
-    QString erreur;
-    bool ecrit = false;
+    std::optional<platform::EchecEcriture> echec;
     try {
-        ecrit = EcrireFichier(chemin, CsvRapport(rapport()), &erreur);
+        echec = platform::EcrireFichierEntier(chemin, CsvRapport(rapport()));
     } catch (const std::exception& e) {
-        erreur = QString::fromLocal8Bit(e.what());
+        echec = platform::EchecEcriture{chemin, platform::EtapeEcriture::Ouverture,
+                                        QString::fromLocal8Bit(e.what()), QFile::exists(chemin)};
     }
-    if (!ecrit)
-        m_dialoguesRapport.avertir(this, windowTitle(),
-                                   u8(t.echecCsv).arg(QDir::toNativeSeparators(chemin), erreur));
+    if (echec)
+        m_dialoguesRapport.avertir(
+            this, windowTitle(),
+            u8(t.echecCsv).arg(QDir::toNativeSeparators(chemin), raisonEchec(*echec, langue())));
 }
 
 void FormTalvan::imprimerRapport() {
@@ -196,15 +194,35 @@ void FormTalvan::imprimerRapport() {
     imprimante.setCreator(windowTitle());
     if (!m_dialoguesRapport.reglerImpression(this, imprimante, u8(t.titreImpression)))
         return;
+    const QString fichier = imprimante.outputFileName();
     bool imprime = false;
+    std::optional<platform::EchecEcriture> echec;
     try {
-        imprime = ImprimerRapport(rapport(), imprimante);
+        if (fichier.isEmpty()) {
+            imprime = ImprimerRapport(rapport(), imprimante);
+        } else {
+            // A PDF is made whole in memory, then put in place as any file the program writes.
+            QBuffer pdf;
+            pdf.open(QIODevice::WriteOnly);
+            QPdfWriter ecrivain(&pdf);
+            ecrivain.setPageLayout(imprimante.pageLayout());
+            ecrivain.setResolution(imprimante.resolution());
+            ecrivain.setCreator(imprimante.creator());
+            ecrivain.setTitle(imprimante.docName());
+            imprime = ImprimerRapport(rapport(), ecrivain);
+            if (imprime) {
+                echec = platform::EcrireFichierEntier(fichier, pdf.data());
+                imprime = !echec;
+            }
+        }
     } catch (const std::exception&) {
+        imprime = false;
     }
     if (!imprime) {
-        const QString cible = imprimante.outputFileName().isEmpty()
-                                  ? imprimante.printerName()
-                                  : QDir::toNativeSeparators(imprimante.outputFileName());
+        QString cible =
+            fichier.isEmpty() ? imprimante.printerName() : QDir::toNativeSeparators(fichier);
+        if (echec)
+            cible += QStringLiteral("\n\n") + raisonEchec(*echec, langue());
         m_dialoguesRapport.avertir(this, windowTitle(), u8(t.echecImpression).arg(cible));
     }
 }

@@ -42,7 +42,8 @@ ListeMesures lireListe(const platform::SettingsStore& s) {
         liste[i].texte = s.lire(Section, QString::number(i), QString());
         const auto l =
             solar::LireLecture(s.lire(Section, QStringLiteral("L%1").arg(i), {}).toStdString());
-        if (l && texteDeLecture(liste[i].texte, *l))
+        // A reading whose sun is not that of its instant and place is no reading.
+        if (l && texteDeLecture(liste[i].texte, *l) && solar::LectureAccordeeAuCiel(*l))
             liste[i].lecture = l;
     }
     return liste;

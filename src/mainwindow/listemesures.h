@@ -27,6 +27,14 @@ struct LigneMesure {
 };
 using ListeMesures = std::array<LigneMesure, 5>;
 
+// The list on the window at one moment, for one step of undo: its lines, their ticks and the
+// number of kept lines (lines 0 to mem - 1).
+struct EtatListe {
+    ListeMesures lignes;
+    std::array<bool, 5> cochees{};
+    int mem = 0;
+};
+
 // Whether texte is what "Calcul" writes for this reading (its declination with two
 // decimals, a full stop or a comma as separator): a line whose text differs was edited by
 // hand and keeps no reading.

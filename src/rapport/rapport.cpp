@@ -4,7 +4,9 @@
 #include "platform/nombrelocal.h"
 #include "rapport/csv.h"
 #include "rapport/textesrapport.h"
+#include "rapport/trace.h"
 #include "solar/calculerror.h"
+#include "solar/observation.h"
 #include "solar/textformat.h"
 
 #include <QFontMetricsF>
@@ -14,6 +16,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -42,23 +45,63 @@ bool lectureUtilisable(const LigneRapport& l) {
     return l.lecture && solar::LectureValide(*l.lecture);
 }
 
-// "48° 52' Nord, 02° 20' Est", the fields as typed.
-QString texteLieu(const Rapport& r) {
-    const auto coord = [](const QString& d, const QString& m, const QString& h) {
-        return d + QStringLiteral("° ") + m + QStringLiteral("' ") + h;
-    };
-    return coord(r.degLat, r.minLat, r.nordSud) + QStringLiteral(", ") +
-           coord(r.degLon, r.minLon, r.estOuest);
+// A reading's place to the minute: latitude and longitude in minutes of arc, north and
+// WEST positive as the reading keeps them.
+std::pair<long long, long long> lieuMinutes(const solar::Lecture& l) {
+    return {std::llround(l.lat * 60), std::llround(l.lon * 60)};
 }
 
-// The date lists' date in words when it is one, otherwise their texts as they stand.
-QString texteDate(const Rapport& r, const TextesRapport& t) {
-    bool okJ = false, okM = false, okA = false;
-    const QDate date(r.annee.trimmed().toInt(&okA), r.mois.trimmed().toInt(&okM),
-                     r.jour.trimmed().toInt(&okJ));
-    if (okJ && okM && okA && date.isValid())
-        return platform::localeDeLangue(r.langue).toString(date, u8(t.formatDate));
-    return r.jour + QLatin1Char('/') + r.mois + QLatin1Char('/') + r.annee;
+// "48° 52' Nord, 2° 20' Est".
+QString texteLieu(const solar::Lecture& l, const TextesRapport& t) {
+    const auto [lat, lon] = lieuMinutes(l);
+    const auto coord = [](long long minutes, const char* hemisphere) {
+        const long long m = std::llabs(minutes);
+        return QStringLiteral("%1° %2' ").arg(m / 60).arg(m % 60, 2, 10, QLatin1Char('0')) +
+               u8(hemisphere);
+    };
+    return coord(lat, t.hemispheres[lat < 0 ? 1 : 0]) + QStringLiteral(", ") +
+           coord(lon, t.hemispheres[lon > 0 ? 3 : 2]);
+}
+
+QDate dateLocale(const solar::Lecture& l) {
+    const solar::InstantLocal i = solar::InstantLocalLecture(l);
+    return QDate(i.annee, i.mois, i.jour);
+}
+
+// What the readings of the report share: one place to the minute, one local date.
+struct Commun {
+    bool aucune = true; // no line kept a usable reading
+    bool memeLieu = true;
+    bool memeJour = true;
+    std::optional<solar::Lecture> premiere;
+};
+
+Commun commun(const Rapport& r) {
+    Commun c;
+    for (const LigneRapport& l : r.lignes) {
+        if (!lectureUtilisable(l))
+            continue;
+        if (!c.premiere) {
+            c.premiere = l.lecture;
+            c.aucune = false;
+            continue;
+        }
+        c.memeLieu = c.memeLieu && lieuMinutes(*l.lecture) == lieuMinutes(*c.premiere);
+        c.memeJour = c.memeJour && dateLocale(*l.lecture) == dateLocale(*c.premiere);
+    }
+    return c;
+}
+
+// The heading lines of the place and the date, or the one line saying there are none.
+QStringList texteEnTete(const Rapport& r, const TextesRapport& t, const Commun& c) {
+    if (c.aucune)
+        return {u8(t.sansLieu)};
+    const QString dp = platform::deuxPoints(r.langue);
+    return {u8(t.lieu) + dp + (c.memeLieu ? texteLieu(*c.premiere, t) : u8(t.plusieursLieux)),
+            u8(t.dateMesures) + dp +
+                (c.memeJour ? platform::localeDeLangue(r.langue).toString(dateLocale(*c.premiere),
+                                                                          u8(t.formatDate))
+                            : u8(t.plusieursJours))};
 }
 
 QString texteEtabli(const Rapport& r, const TextesRapport& t) {
@@ -87,14 +130,14 @@ QString texteDispersion(const Rapport& r, const TextesRapport& t) {
              nombre(d.etendue, r.separateur));
 }
 
-// As the result field shows it.
+// As the result field shows it, and the wall in words.
 QString texteMoyenne(const Rapport& r, const TextesRapport& t) {
     QString moyenne = u8(t.aucuneMoyenne);
     if (r.moyenne) {
         try {
             moyenne =
                 QString::fromStdString(solar::FormatDiese(*r.moyenne, r.separateur.toStdString())) +
-                QStringLiteral("°");
+                QStringLiteral("° — ") + OrientationMur(*r.moyenne, r.langue);
         } catch (const solar::CalculError&) {
         }
     }
@@ -112,12 +155,24 @@ std::optional<solar::Statistiques> StatistiquesLignes(const std::array<LigneRapp
     return solar::StatistiquesCercle(valeurs);
 }
 
+QString OrientationMur(double d, platform::Langue langue) {
+    const TextesRapport& t = textesRapport(langue);
+    const auto degres = [](double x) { return QLocale().toString(x, 'f', 2); };
+    const solar::OrientationMur o = solar::Orientation(d);
+    // The tables follow the order of OrientationMur::Sens: four due ways, then four others.
+    const int i = static_cast<int>(o.sens);
+    if (i < 4)
+        return u8(t.plein[i]).arg(degres(o.azimut));
+    return u8(t.depuis[i - 4]).arg(degres(o.ecart), degres(o.azimut));
+}
+
 QString TexteRapport(const Rapport& r) {
     const TextesRapport& t = textesRapport(r.langue);
     const QString dp = platform::deuxPoints(r.langue);
+    const Commun c = commun(r);
     QStringList l;
-    l << u8(t.titre) << texteEtabli(r, t) << u8(t.lieu) + dp + texteLieu(r)
-      << u8(t.dateMesures) + dp + texteDate(r, t) << QString() << u8(t.mesures) + dp.chopped(1);
+    l << u8(t.titre) << texteEtabli(r, t) << texteEnTete(r, t, c) << QString()
+      << u8(t.mesures) + dp.chopped(1);
     bool aucune = true;
     for (int i = 0; i < 5; ++i) {
         const LigneRapport& ligne = r.lignes[i];
@@ -133,6 +188,8 @@ QString TexteRapport(const Rapport& r) {
                  degres(x.angle, r.separateur) + QStringLiteral(" · ") + u8(t.azimut) +
                  QLatin1Char(' ') + degres(x.azimut, r.separateur) + QStringLiteral(" · ") +
                  u8(t.hauteur) + QLatin1Char(' ') + degres(x.hauteur, r.separateur);
+            if (!c.memeLieu)
+                s += QStringLiteral(" · ") + u8(t.lieuLigne) + QLatin1Char(' ') + texteLieu(x, t);
         } else {
             s += u8(t.sansInstant);
         }
@@ -147,12 +204,21 @@ QString TexteRapport(const Rapport& r) {
 }
 
 QByteArray CsvRapport(const Rapport& r) {
-    std::string csv = EnteteCsv();
+    const TextesRapport& t = textesRapport(r.langue);
+    const bool virgule = r.separateur == QStringLiteral(",");
+    const FormatCsv f{virgule ? ';' : ',', virgule ? "," : "."};
+    std::string csv = "\xEF\xBB\xBF"; // UTF-8 byte-order mark
+    for (std::size_t i = 0; i < std::size(t.enteteCsv); ++i) {
+        if (i > 0)
+            csv += f.separateur;
+        csv += t.enteteCsv[i];
+    }
     csv += FinLigneCsv;
     for (const LigneRapport& l : r.lignes) {
         if (vide(l))
             continue;
-        csv += LigneCsv(l.texte.toStdString(), l.cochee, l.lecture, platform::nombreLocal(l.texte));
+        csv +=
+            LigneCsv(l.texte.toStdString(), l.cochee, l.lecture, platform::nombreLocal(l.texte), f);
         csv += FinLigneCsv;
     }
     return QByteArray::fromStdString(csv);
@@ -179,19 +245,72 @@ void paragraphe(QPainter& p, double gauche, double& y, double largeur, const QSt
     y += occupe.height();
 }
 
-// The window's azimuth view, its display list scaled into the square `carre`. Pens keep
-// their widths of one and two pixels as 0.35 and 0.7 mm; letters keep their size
-// relative to the picture.
-void rejouerDiagramme(QPainter& p, const QRectF& carre, const Rapport& r, double mm) {
-    const double w = r.tailleDiagramme.width();
-    const double h = r.tailleDiagramme.height();
-    const double s = std::min(carre.width() / w, carre.height() / h);
-    const QTransform versPage =
-        QTransform::fromTranslate(carre.center().x() - w * s / 2, carre.center().y() - h * s / 2)
-            .scale(s, s);
-    QFont lettres = r.policeDiagramme;
+// The azimuth view of the report, in twips as the window draws its own, y downward: the
+// sky seen from above, north up, east right; one ray toward the sun at each reading's
+// instant, numbered as its line, and the wall from the average.
+constexpr double CoteVue = 3000;     // twips
+constexpr double PixelsLettres = 11; // the letters' height at the window's scale
+
+QVector<Primitive> vueAzimut(const Rapport& r) {
+    const QColor gris(128, 128, 128), bleu(0, 0, 255), vert(0, 128, 0);
+    const double c = CoteVue / 2;
+    const QPointF centre(c, c);
+    QVector<Primitive> v;
+    const auto ligne = [&](QPointF a, QPointF b, const QColor& couleur, int style, int largeur) {
+        Primitive x;
+        x.p1 = a, x.p2 = b, x.couleur = couleur, x.style = style, x.largeur = largeur;
+        v << x;
+    };
+    const auto texte = [&](QPointF coin, const QString& t) {
+        Primitive x;
+        x.genre = Primitive::Genre::Texte;
+        x.p1 = coin, x.texte = t;
+        v << x;
+    };
+    // Compass azimuth z (north up, east right) is the screen angle z - 90, clockwise from +x.
+    const auto point = [&](double azimut, double rayon) {
+        const double a = (azimut - 90) * std::numbers::pi / 180;
+        return QPointF(c + rayon * std::cos(a), c + rayon * std::sin(a));
+    };
+    ligne(QPointF(350, c), QPointF(CoteVue - 300, c), gris, 2, 1);
+    ligne(QPointF(c, 300), QPointF(c, CoteVue - 300), gris, 2, 1);
+    for (int i = 0; i < 12; ++i) {
+        Primitive x;
+        x.genre = Primitive::Genre::Cercle;
+        x.p1 = point(30.0 * i, CoteVue / 3), x.rayon = CoteVue / 75, x.couleur = gris;
+        v << x;
+    }
+    texte(QPointF(c - 50, 0), QStringLiteral("N"));
+    texte(QPointF(c - 50, CoteVue - 250), QStringLiteral("S"));
+    texte(QPointF(50, c - 100), QStringLiteral("O"));
+    texte(QPointF(CoteVue - 200, c - 100), QStringLiteral("E"));
+    const double rayon = CoteVue / 3.5;
+    for (int i = 0; i < 5; ++i) {
+        if (!lectureUtilisable(r.lignes[i]))
+            continue;
+        const double az = r.lignes[i].lecture->azimut;
+        ligne(centre, point(az, rayon), bleu, 0, 2);
+        // Arrow head: back to 200 twips from the centre, 15 degrees either side of the ray.
+        ligne(point(az, rayon), point(az + 15, 200), bleu, 0, 2);
+        ligne(point(az, rayon), point(az - 15, 200), bleu, 0, 2);
+        texte(point(az, rayon + 220) - QPointF(50, 100), QString::number(i + 1));
+    }
+    // A positive declination (toward the west) turns the wall clockwise from east-west.
+    if (r.moyenne && std::isfinite(*r.moyenne))
+        ligne(point(90 + *r.moyenne, rayon), point(270 + *r.moyenne, rayon), vert, 0, 2);
+    return v;
+}
+
+// The report's azimuth view scaled into the square `carre`. Pens keep their widths of one
+// and two pixels as 0.35 and 0.7 mm; letters keep their size relative to the picture.
+void dessinerVue(QPainter& p, const QRectF& carre, const QVector<Primitive>& vue, double mm) {
+    const double s = std::min(carre.width(), carre.height()) / CoteVue;
+    const QTransform versPage = QTransform::fromTranslate(carre.center().x() - CoteVue * s / 2,
+                                                          carre.center().y() - CoteVue * s / 2)
+                                    .scale(s, s);
+    QFont lettres(QStringLiteral("MS Sans Serif"));
     lettres.setPixelSize(
-        std::max(1, static_cast<int>(std::lround(r.pixelsPolice * platform::twipsParPixel * s))));
+        std::max(1, static_cast<int>(std::lround(PixelsLettres * platform::twipsParPixel * s))));
     const double ascendante = QFontMetricsF(lettres, p.device()).ascent();
 
     p.save();
@@ -199,7 +318,7 @@ void rejouerDiagramme(QPainter& p, const QRectF& carre, const Rapport& r, double
     p.setBrush(Qt::NoBrush);
     p.setFont(lettres);
     QPen pinceau;
-    for (const Primitive& x : r.diagramme) {
+    for (const Primitive& x : vue) {
         if (x.genre == Primitive::Genre::Texte) {
             p.setPen(Qt::black);
             p.drawText(versPage.map(x.p1) + QPointF(0, ascendante), x.texte);
@@ -243,7 +362,6 @@ void rejouerDiagramme(QPainter& p, const QRectF& carre, const Rapport& r, double
 
 void DessinerRapport(QPainter& p, const QRectF& zone, double dpi, const Rapport& r) {
     const TextesRapport& t = textesRapport(r.langue);
-    const QString dp = platform::deuxPoints(r.langue);
     const double mm = dpi / 25.4;
     const QColor gris(96, 96, 96);
     const double gauche = zone.left();
@@ -258,9 +376,11 @@ void DessinerRapport(QPainter& p, const QRectF& zone, double dpi, const Rapport&
     y += 1 * mm;
     paragraphe(p, gauche, y, largeur, texteEtabli(r, t), police(9), gris);
     y += 5 * mm;
-    paragraphe(p, gauche, y, largeur, u8(t.lieu) + dp + texteLieu(r), police(11));
-    y += 1 * mm;
-    paragraphe(p, gauche, y, largeur, u8(t.dateMesures) + dp + texteDate(r, t), police(11));
+    const Commun communs = commun(r);
+    for (const QString& ligne : texteEnTete(r, t, communs)) {
+        paragraphe(p, gauche, y, largeur, ligne, police(11));
+        y += 1 * mm;
+    }
     y += 6 * mm;
     paragraphe(p, gauche, y, largeur, u8(t.mesures), police(11, true));
     y += 2 * mm;
@@ -311,6 +431,10 @@ void DessinerRapport(QPainter& p, const QRectF& zone, double dpi, const Rapport&
             cellules << texteInstant(x, r, t) << degres(x.angle, r.separateur)
                      << degres(x.azimut, r.separateur) << degres(x.hauteur, r.separateur);
             rangee(cellules, police(9.5));
+            if (!communs.memeLieu)
+                rangee({QString(), QString(), QString(),
+                        u8(t.lieuLigne) + QLatin1Char(' ') + texteLieu(x, t)},
+                       police(8.5), 3);
         } else {
             rangee(cellules << u8(t.sansInstant), police(9.5), 3);
         }
@@ -335,8 +459,7 @@ void DessinerRapport(QPainter& p, const QRectF& zone, double dpi, const Rapport&
     const double hauteurLegende = QFontMetricsF(police(9), p.device()).height() * 3;
     const double cote =
         std::min({90 * mm, largeur, zone.bottom() - hauteurPied - hauteurLegende - 3 * mm - y});
-    const bool dessine =
-        !r.diagramme.isEmpty() && r.tailleDiagramme.width() > 0 && r.tailleDiagramme.height() > 0;
+    const bool dessine = !communs.aucune || r.moyenne;
     if (!dessine) {
         paragraphe(p, gauche, y, largeur, u8(t.sansDiagramme), police(10, false, true), gris);
     } else if (cote >= 30 * mm) { // else a page too small for it: the numbers above stand
@@ -344,13 +467,12 @@ void DessinerRapport(QPainter& p, const QRectF& zone, double dpi, const Rapport&
         p.setPen(QPen(gris, 0.2 * mm));
         p.setBrush(Qt::NoBrush);
         p.drawRect(carre);
-        rejouerDiagramme(p, carre, r, mm);
+        dessinerVue(p, carre, vueAzimut(r), mm);
         y += cote + 2 * mm;
         p.setFont(police(9));
         p.setPen(gris);
         p.drawText(QRectF(gauche, y, largeur, hauteurLegende),
-                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                   u8(t.legendeDiagramme).arg(r.heureDiagramme));
+                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, u8(t.legendeDiagramme));
     }
 
     p.setFont(pied);

@@ -98,7 +98,10 @@ Solution Ajuster(const std::vector<Lecture>& lectures, double delta) {
     s.srr = SommeCarres(taux);
     if (!(s.srr > 0.0))
         throw CalculError("AjusterHorloge: rates all alike");
-    s.declinaison = *Moyenne(d);
+    const std::optional<double> moyenne = Moyenne(d);
+    if (!moyenne)
+        throw CalculError("AjusterHorloge: declinations too far apart");
+    s.declinaison = *moyenne;
     for (const double di : d) {
         const double r = EcartAngle(s.declinaison, di);
         s.sommeResidus += r * r;

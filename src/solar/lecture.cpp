@@ -2,6 +2,7 @@
 
 #include "solar/calculerror.h"
 #include "solar/observation.h"
+#include "solar/sunposition.h"
 
 #include <algorithm>
 #include <array>
@@ -208,6 +209,17 @@ std::optional<Lecture> LireLecture(std::string_view texte) {
     if (!std::all_of(vus.begin(), vus.end(), [](bool b) { return b; }) || !LectureValide(l))
         return std::nullopt;
     return l;
+}
+
+bool LectureAccordeeAuCiel(const Lecture& l) {
+    constexpr double Tolerance = 0.01; // degrees
+    try {
+        const PositionSoleil p = PosSoleil(l.jour, l.mois, l.annee, l.gmt, l.lat, l.lon);
+        return std::fabs(EcartAngle(p.azimut, l.azimut)) <= Tolerance &&
+               std::fabs(p.hauteur - l.hauteur) <= Tolerance;
+    } catch (const CalculError&) {
+        return false;
+    }
 }
 
 InstantLocal InstantLocalLecture(const Lecture& l) {

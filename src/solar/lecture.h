@@ -63,6 +63,10 @@ std::string TexteLecture(const Lecture& l);
 // around it, or a reading that is not LectureValide. Never throws.
 std::optional<Lecture> LireLecture(std::string_view texte);
 
+// Whether the reading's sun is the sun of its instant and place: PosSoleil recomputed from
+// its date, gmt, lat and lon gives its azimut and hauteur within 0.01 degree. Never throws.
+bool LectureAccordeeAuCiel(const Lecture& l);
+
 // Local date and time of a reading, rounded to the second, the date moved by a day when
 // heureLocale is below 0 or from 1 on.
 struct InstantLocal {

@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <numbers>
 #include <string>
 
 namespace solar {
@@ -48,17 +49,33 @@ std::optional<double> Moyenne(const std::vector<double>& valeurs) {
     Fini(somme, "Moyenne");
     if (!surLeCercle)
         return somme / n;
-    const double premier = valeurs.front();
-    double ecarts = 0.0;
+    // Circular mean direction: the direction of the sum of the unit vectors.
+    double x = 0.0;
+    double y = 0.0;
+    for (const double v : valeurs) {
+        x += std::cos(v * std::numbers::pi / 180.0);
+        y += std::sin(v * std::numbers::pi / 180.0);
+    }
+    // A mean vector of length 0.5 or less: two directions 120 degrees or more apart, or
+    // three spread round the circle. The margin keeps 0 and 120 (0.5 in exact arithmetic)
+    // on the side of no average.
+    if (std::hypot(x, y) / n <= 0.5 + 1e-12)
+        return std::nullopt;
+    const double direction = std::atan2(y, x) * 180.0 / std::numbers::pi;
+    double tournes = 0.0;
     bool tour = false;
     for (const double v : valeurs) {
-        const double e = EcartAngle(premier, v);
-        tour = tour || e != v - premier;
-        ecarts += e;
+        double w = v;
+        if (w - direction > 180.0)
+            w -= 360.0;
+        else if (w - direction < -180.0)
+            w += 360.0;
+        tour = tour || w != v;
+        tournes += w;
     }
     if (!tour)
         return somme / n;
-    double m = premier + ecarts / n;
+    double m = tournes / n;
     if (m > 180.0)
         m -= 360.0;
     if (m < -180.0)

@@ -23,11 +23,13 @@ double EcartAngle(double a, double b);
 
 // Average of the numbers of the ticked lines (a line that holds no number is left out by
 // the caller); nullopt when there is none. Wall declinations are directions: when every
-// value lies within -180..180 they are averaged on the circle (each brought within 180 of
-// the first, the mean brought back into -180..180, 180 kept as 180), so 179.5 and -179.5
-// give 180, not 0. Values that need no turn give the plain mean, to the last bit. A value
-// outside -180..180 (typed by hand) makes it the plain mean of all. Throws CalculError
-// when the sum overflows.
+// value lies within -180..180 they are averaged on the circle, whatever their order: each
+// is brought within 180 of their circular mean direction (the direction of the sum of their
+// unit vectors), those are averaged and the mean brought back into -180..180 (180 kept as
+// 180), so 179.5 and -179.5 give 180, not 0. Values that need no turn give the plain mean,
+// to the last bit. nullopt too when they describe no one wall: the mean unit vector's
+// length is 0.5 or less (90 and -90; 0, 120 and -120). A value outside -180..180 (typed by
+// hand) makes it the plain mean of all. Throws CalculError when the sum overflows.
 std::optional<double> Moyenne(const std::vector<double>& valeurs);
 
 // Whether an average, as shown with two decimals, is outside -180..180.

@@ -52,7 +52,10 @@ Sensibilite SensibiliteHorloge(const Lecture& l) {
 std::optional<Statistiques> StatistiquesCercle(const std::vector<double>& valeurs) {
     if (valeurs.empty() || !SurLeCercle(valeurs))
         return std::nullopt;
-    Statistiques s{static_cast<int>(valeurs.size()), *Moyenne(valeurs), std::nullopt};
+    const std::optional<double> moyenne = Moyenne(valeurs);
+    if (!moyenne)
+        return std::nullopt;
+    Statistiques s{static_cast<int>(valeurs.size()), *moyenne, std::nullopt};
     if (valeurs.size() < 2)
         return s;
     double bas = 0.0;
@@ -77,7 +80,10 @@ std::vector<Aberration> ValeursAberrantes(const std::vector<double>& valeurs) {
         std::vector<double> autres = valeurs;
         autres.erase(autres.begin() + static_cast<std::ptrdiff_t>(i));
         Aberration a{};
-        a.moyenneAutres = *Moyenne(autres);
+        const std::optional<double> moyenne = Moyenne(autres);
+        if (!moyenne) // the others describe no one wall: nothing to compare with
+            return {};
+        a.moyenneAutres = *moyenne;
         a.ecartTypeAutres = EcartType(autres, a.moyenneAutres);
         a.bande = std::max(3.0 * a.ecartTypeAutres, 1.0);
         a.distance = EcartAngle(a.moyenneAutres, valeurs[i]);

@@ -45,8 +45,9 @@ struct Statistiques {
 };
 
 // The statistics of the ticked declinations, on the circle as Moyenne averages them;
-// nullopt for no value, and when a value is outside -180..180 or not a number (typed by
-// hand: it is no direction, Moyenne falls back on the plain mean and no spread is given).
+// nullopt for no value, when Moyenne gives none (readings too far apart), and when a value
+// is outside -180..180 or not a number (typed by hand: it is no direction, Moyenne falls
+// back on the plain mean and no spread is given).
 std::optional<Statistiques> StatistiquesCercle(const std::vector<double>& valeurs);
 
 // ---- Readings that disagree ----
@@ -60,8 +61,8 @@ struct Aberration {
     bool aberrante;         // |distance| > bande
 };
 
-// One entry per value, in order; empty with fewer than three values or when a value is
-// outside -180..180 (as StatistiquesCercle).
+// One entry per value, in order; empty with fewer than three values, when a value is
+// outside -180..180 (as StatistiquesCercle), or when some of them give no Moyenne.
 std::vector<Aberration> ValeursAberrantes(const std::vector<double>& valeurs);
 
 // ---- An hour's slip ----

@@ -2,6 +2,12 @@
 
 namespace solar {
 
+// Altitude of the sun's centre (degrees, no refraction) when its upper edge touches the
+// apparent horizon: refraction 34' and semi-diameter 16', as sunrise tables take them.
+inline constexpr double HauteurLever = -50.0 / 60.0;
+// Below this altitude (degrees) the plumb line's shadow is faint and broad.
+inline constexpr double HauteurBasse = 5.0;
+
 struct PositionSoleil {
     double azimut;  // degrees, 0 = north, 90 = east, 180 = south, 270 = west; 0 to 360
     double hauteur; // degrees above the horizon, negative below; no refraction

@@ -29,7 +29,8 @@ private slots:
     void azimut_data() {
         QTest::addColumn<double>("azp");
         QTest::addColumn<double>("moy");
-        QTest::newRow("matin, pas de mur") << 100.0 << 0.0;
+        QTest::newRow("matin, pas de moyenne") << 100.0 << qQNaN();
+        QTest::newRow("mur plein sud, moyenne 0") << 100.0 << 0.0;
         QTest::newRow("après-midi, mur ouest") << 250.0 << 30.0;
         QTest::newRow("mur est") << 200.0 << -30.0;
         QTest::newRow("mur nord, moyenne 180") << 300.0 << 180.0; // east-west, as a south wall
@@ -40,7 +41,8 @@ private slots:
         QFETCH(double, moy);
         Canvas pic;
         pic.resize(200, 150); // 3000 x 2250 twips: the centre comes from the width alone
-        DessinerAzimut(pic, azp, moy);
+        const std::optional<double> moyenne = std::isnan(moy) ? std::nullopt : std::optional(moy);
+        DessinerAzimut(pic, azp, moyenne);
         const QPointF centre(1500, 1420);
 
         const auto marques = filtrer(pic, Genre::Cercle, Gris);
@@ -58,12 +60,12 @@ private slots:
         // A west declination turns the wall clockwise on the screen (y downward).
         const double pente = std::tan(qDegreesToRadians(moy));
         const auto murs = filtrer(pic, Genre::Ligne, QColor(0, 128, 0));
-        QCOMPARE(murs.size(), moy == 0 ? 0 : 1);
+        QCOMPARE(murs.size(), moyenne ? 1 : 0);
         for (const Primitive& m : murs)
             QCOMPARE_LE(std::abs(QLineF(m.p1, m.p2).dy() / QLineF(m.p1, m.p2).dx() - pente), 1e-6);
         QCOMPARE(std::pair(pic.style(), pic.largeur()), std::pair(1, 1)); // the pen left
 
-        QVERIFY_THROWS_EXCEPTION(solar::CalculError, DessinerAzimut(pic, qQNaN(), moy));
+        QVERIFY_THROWS_EXCEPTION(solar::CalculError, DessinerAzimut(pic, qQNaN(), moyenne));
         QCOMPARE(filtrer(pic, Genre::Cercle, Gris).size(), 13); // the last good drawing stays
     }
 

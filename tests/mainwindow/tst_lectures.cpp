@@ -146,15 +146,6 @@ private slots:
         QCOMPARE(b.c("DG_3")->palette().color(QPalette::Base),
                  b.c("DG_1")->palette().color(QPalette::Base));
         QCOMPARE(b.c("DG_3")->toolTip().count('\n'), 0);
-
-        // The report's CSV carries the reading of line 2.
-        QTemporaryDir dossier;
-        const QString csv = dossier.filePath("m.csv");
-        b.w->dialoguesRapport().fichierEnregistrement =
-            [&](QWidget*, const QString&, const QString&, const QString&) { return csv; };
-        b.w->enregistrerRapportCsv();
-        QVERIFY(ini(csv).contains("\r\n\"10,00\",1,2026-12-05T10:12:00+01:00,+01:00,45.14,"
-                                  "145.14,11.36,10.00\r\n"));
     }
 };
 

@@ -31,6 +31,19 @@ struct Banc : Fenetre<FormTalvan> {
             r += chec(i)->isChecked() ? 'X' : dg(i)->text().isEmpty() ? '.' : 'o';
         return r + (texte("Label7") == Erreur ? " !" : "");
     }
+    // Answers the next message box: Oui, Non or Echap; `vue` gets its name, text and default.
+    void repondre(const QString& r, QString* vue = nullptr) const {
+        QTimer::singleShot(0, [r, vue] {
+            auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (vue)
+                *vue = m->objectName() + ": " + m->text() +
+                       (m->defaultButton() == m->button(QMessageBox::No) ? " [Non]" : " [Oui]");
+            if (r == "Echap")
+                QTest::keyClick(m, Qt::Key_Escape);
+            else
+                m->button(r == "Oui" ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
+    }
     // "48 52 N 2 20 E": degrees and minutes typed, hemispheres clicked.
     void lieu(const QString& l) const {
         const QStringList p = l.split(' ');
@@ -149,6 +162,9 @@ private slots:
         ligne("angle beyond a double", "", "", "1e999", Erreur, Error);
         // 20:00 in Paris on 15 December: altitude -29.30.
         ligne("sun below the horizon", "2008-12-15T19:00Z", "", "45", Nuit, Noche);
+        // NOAA: sunrise (centre at -0.833) at Paris on 15 Dec 2008 at 07:37.8 UT; at 07:36
+        // the centre is at -1.07, the whole disc below the horizon.
+        ligne("two minutes before sunrise", "2008-12-15T07:36Z", "", "45", Nuit, Noche);
         ligne("at the pole", "", "Text1=90", "45", Erreur, Error);
         ligne("day 0", "", "0/2/2008", "45", Erreur, Error);
     }
@@ -167,6 +183,35 @@ private slots:
             b.clic(*langue == 'F' ? "Option5_1" : "Option5_0");
             QCOMPARE(b.texte("Label7"), *langue == 'F' ? es : fr);
         }
+    }
+
+    // A minute after that sunrise (NOAA: centre at -0.67) the reading is taken, and its
+    // tooltip says the sun was low.
+    void leverDuSoleil() {
+        Banc b("2008-12-15T07:39Z");
+        b.calculer("45");
+        QVERIFY(!b.dg(0)->text().isEmpty());
+        QCOMPARE(b.texte("Label7"), QString());
+        QVERIFY2(b.dg(0)->toolTip().contains(QString::fromUtf8("Soleil bas (moins de 5°)")),
+                 qPrintable(b.dg(0)->toolTip()));
+    }
+
+    // Ticked readings that describe no one wall: no average, said in the message line until
+    // the ticks describe one again.
+    void moyenneImpossible() {
+        const QString impossible =
+            QString::fromUtf8("Mesures cochées trop différentes pour une moyenne.");
+        Banc b;
+        b.taper(b.dg(0), "90");
+        b.cocher(0);
+        b.taper(b.dg(1), "-90");
+        b.cocher(1);
+        QCOMPARE(b.texte("Text15"), QString());
+        QVERIFY(!b.w->etat().Moy);
+        QCOMPARE(b.texte("Label7"), impossible);
+        b.cocher(1);
+        QVERIFY(b.w->etat().Moy == 90.0);
+        QCOMPARE(b.texte("Label7"), QString());
     }
 
     // The message stays through ticks and keeps until a press that writes a line, or a reset;
@@ -228,29 +273,98 @@ private slots:
         QCOMPARE(b.liste(), "1 X....");
         b.calculer("46", true);
         b.calculer("47");
-        b.clic("Command3"); // the candidate goes first
+        b.clic("Command3"); // the candidate goes first, at once
         QCOMPARE(b.liste(), "2 XX...");
-        b.clic("Command3"); // then the last kept line
-        QCOMPARE(b.liste(), "1 X....");
+        QString vue; // then the last kept line, when the user says so
+        for (const char* r : {"Echap", "Non", "Oui"}) {
+            b.repondre(r, &vue);
+            b.clic("Command3");
+            QCOMPARE(vue, QString::fromUtf8("QuestionEffacer: Voulez vous effacer la dernière "
+                                            "mesure gardée ? [Non]"));
+            QCOMPARE(b.liste(), *r == 'O' ? "1 X...." : "2 XX...");
+        }
         for (int i = 1; i < 5; ++i)
             b.calculer(QString::number(40 + i), true);
         const QString cinquieme = b.dg(4)->text();
         b.calculer("10", true); // a sixth: nothing written, nothing kept
         QCOMPARE(b.dg(4)->text(), cinquieme);
         QCOMPARE(b.liste(), "5 XXXXX");
+        b.repondre("Oui");
         b.clic("Command3");
         QCOMPARE(b.liste(), "4 XXXX.");
         b.taper(b.dg(4), "1000"); // out of range: the message stays after unticking
         b.cocher(4);
         QTest::keyClick(b.chec(4), Qt::Key_Space); // unticked by keyboard
         QCOMPARE(b.liste(), "4 XXXXo !");
-        QTimer::singleShot(0, [] { // kept lines: the reset asks first
-            qobject_cast<QMessageBox*>(QApplication::activeModalWidget())
-                ->button(QMessageBox::Yes)
-                ->click();
-        });
+        b.repondre("Oui"); // kept lines: the reset asks first
         b.clic("Command5");
         QCOMPARE(b.liste(), "0 .....");
+    }
+
+    // One step of undo (Ctrl+Z) for Calcul (c and an angle), Garder (g), Efface le dernier (e a
+    // candidate, E a kept line) and Reset (r), from a button; in a text field that has typed text
+    // (t), that field's own.
+    void annuler_data() {
+        QTest::addColumn<QString>("gestes");
+        QTest::addColumn<QString>("liste");
+        QTest::addColumn<QString>("angle"); // the text of the angle's field at the end
+        QTest::newRow("Calcul") << "c45 z"
+                                << "0 ....."
+                                << "45";
+        QTest::newRow("Calcul over a candidate") << "c50 c45 z"
+                                                 << "0 o...."
+                                                 << "45";
+        QTest::newRow("Garder") << "c45 g z"
+                                << "0 o...."
+                                << "45";
+        QTest::newRow("erase a candidate") << "c45 g c46 e z"
+                                           << "1 Xo..."
+                                           << "46";
+        QTest::newRow("erase a kept line") << "c45 g c46 g E z"
+                                           << "2 XX..."
+                                           << "46";
+        QTest::newRow("Reset") << "c45 g c46 g r z"
+                               << "2 XX..."
+                               << "46";
+        QTest::newRow("one step only") << "c45 g c46 g z z"
+                                       << "1 Xo..."
+                                       << "46";
+        QTest::newRow("the angle's own undo") << "c45 g t"
+                                              << "1 X...."
+                                              << "";
+    }
+    void annuler() {
+        QFETCH(QString, gestes);
+        QFETCH(QString, liste);
+        QFETCH(QString, angle);
+        Banc b;
+        QStringList avant{QString()}; // lines 0 and 1 after each gesture
+        for (const QString& g : gestes.split(' ')) {
+            if (g[0] == 'c')
+                b.calculer(g.mid(1));
+            else if (g == "g")
+                b.clic("Command2");
+            else if (g == "e")
+                b.clic("Command3");
+            else if (g == "E" || g == "r") // asked first
+                (b.repondre("Oui"), b.clic(g == "E" ? "Command3" : "Command5"));
+            QWidget* focus = g == "z" ? b.c("Command1") : g == "t" ? b.c("Text12") : nullptr;
+            if (focus) {
+                QApplication::setActiveWindow(b.w.get());
+                focus->setFocus();
+                QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier);
+            } else {
+                avant << b.dg(0)->text() + b.dg(1)->text();
+            }
+        }
+        QCOMPARE(b.liste(), liste);
+        QCOMPARE(b.texte("Text12"), angle);
+        // The lines' texts as before the last change undone; green only the kept ones.
+        QCOMPARE(b.dg(0)->text() + b.dg(1)->text(),
+                 avant[avant.size() - (angle.isEmpty() ? 1 : 2)]);
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(b.dg(i)->palette().color(QPalette::Text) == QColor(0, 128, 0),
+                     i < b.w->etat().Mem);
     }
 
     // Lines typed, then ticked by mouse; a comma means a French locale. Every average redraws the

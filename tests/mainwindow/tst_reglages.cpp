@@ -3,10 +3,12 @@
 
 #include "fakes.h"
 #include "mainwindow/formtalvan.h"
+#include "platform/ecriturefichier.h"
 #include "platform/signauxfin.h"
 
 #include <QtTest>
 #include <QtWidgets>
+#include <cerrno>
 #include <csignal>
 #include <sys/stat.h>
 
@@ -104,7 +106,8 @@ class TestReglages : public QObject {
     // Gestures, each for copy A or, prefixed "B:", for copy B: a control's name (a mouse click),
     // Name=text (typed into a field reached without the mouse), calc:angle, garder:angle
     // (Calcul, then keep), fermer (the window's close box), sigterm, session (the session
-    // manager's request to save), tab:Name (Tab until Name has the focus), key:Down, key:Space.
+    // manager's request to save), undo (Ctrl+Z), disque-plein (every later save fails),
+    // tab:Name (Tab until Name has the focus), key:Down, key:Space.
     void jouer(const QString& gestes) {
         for (QString g : gestes.split(' ', Qt::SkipEmptyParts)) {
             const Copie& k = g.startsWith("B:") ? *B : *A;
@@ -136,6 +139,14 @@ class TestReglages : public QObject {
                 QVERIFY(QTest::qWaitFor([&k] { return !k.w->isVisible(); }));
             } else if (g == "session") {
                 k.w->EnregistrerFinDeSession();
+            } else if (g == "undo") {
+                k.w->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(k.w.get()));
+                QTest::keyClick(k.w.get(), Qt::Key_Z, Qt::ControlModifier);
+            } else if (g == "disque-plein") {
+                platform::SimulerPannes([](auto e, auto&) {
+                    return e == platform::EtapeEcriture::Vidage ? ENOSPC : 0;
+                });
             } else {
                 k.clic(g);
             }
@@ -182,6 +193,7 @@ private slots:
     }
     void cleanup() {
         m_repondeur.stop();
+        platform::SimulerPannes({});
         m_signaux.reset();
         A.reset();
         B.reset();
@@ -240,7 +252,7 @@ private slots:
             << "Command4" << QStringList() << "deglat=95 Langue=F";
         QTest::newRow("FIFO") << QByteArray("FIFO") << "C"
                               << "48N 0 . . . . . = "
-                              << "Text1 Command4" << QStringList{"Oui", "Ok"} << "FIFO";
+                              << "Text1 Command4" << QStringList{"Oui", "Oui"} << "FIFO";
     }
     void fichiers() {
         QFETCH(QByteArray, contenu);
@@ -285,8 +297,10 @@ private slots:
         QTest::newRow("reset, Escape") << "Command5" << QStringList{"Echap"} << r << true << intact;
         QTest::newRow("reset, Yes")
             << "Command5" << QStringList{"Oui"} << r << true << "0= 1= Mem=0 !Langue !lat";
+        const QString e = "QuestionEffacer:Oui/Non"; // erasing a kept line asks first
         QTest::newRow("reset, nothing kept")
-            << "Command3 Command3 Command5" << rien << rien << true << "0= 1= !Langue !lat";
+            << "Command3 Command3 Command5" << QStringList{"Oui", "Oui"} << QStringList{e, e}
+            << true << "0= 1= !Langue !lat";
         // Each kind of place control changed from the keyboard alone, "Quitter" by the keyboard.
         for (const auto& [nom, gestes, fichier] :
              {std::tuple{"keyboard, latitude", "tab:Text1 Text1=45", "deglat=45"},
@@ -304,6 +318,20 @@ private slots:
             << "Text2 Command4" << QStringList{"SIGTERM"} << q << false << "lat=True Langue=F";
         QTest::newRow("end of session, then quit")
             << "Text2 session Command4" << rien << rien << false << "lat=True Mem=2 Langue=F";
+        QTest::newRow("end of session, one more kept, Yes")
+            << "garder:44 session garder:45 Command4" << QStringList{"Oui"} << q << false
+            << "0=10.00 1=20.00 2=A2 3=A3 4= Mem=4";
+        QTest::newRow("reset undone, Yes")
+            << "Command5 undo Command4" << QStringList{"Oui", "Oui"} << QStringList{r[0], q[0]}
+            << false << "0=10.00 1=20.00 2= Mem=2";
+        // A save that fails at quit offers to stay, "Non" by default: the old file is whole.
+        const QString echec = "EchecEnregistrement:Oui/Non";
+        QTest::newRow("disk full, stay")
+            << "Text2 disque-plein Command4" << QStringList{"Oui", "Entree"}
+            << QStringList{q[0], echec} << true << intact;
+        QTest::newRow("disk full, quit all the same")
+            << "disque-plein Command4" << QStringList{"Oui"} << QStringList{echec} << false
+            << intact;
     }
     void quitter() {
         QFETCH(QString, gestes);
@@ -331,12 +359,6 @@ private slots:
             << "0=A0 1=A1 2= Mem=2 deglat=44";
         QTest::newRow("B then A") << deuxA + "B:Text1=44 B:Command4 Command4"
                                   << QStringList{"Oui", "Oui"} << "0=A0 1=A1 Mem=2 deglat=44";
-        QTest::newRow("both kept readings")
-            << deuxA + "Command4 B:garder:50 B:Command4" << QStringList{"Oui", "Oui"}
-            << "0=B0 1=A0 2=A1 3= Mem=3";
-        QTest::newRow("B reset with nothing kept")
-            << deuxA + "Command4 B:Command5 B:Command4" << QStringList{"Oui", "Oui"}
-            << "0=A0 1=A1 2= Mem=2";
         const QString trop = "garder:40 garder:41 garder:42 Command4 B:garder:50 B:garder:51 "
                              "B:garder:52 B:Command4";
         QTest::newRow("too many, keep the saved ones")
@@ -345,8 +367,6 @@ private slots:
             << trop << QStringList{"Oui", "Oui", "Oui"} << "0=B0 1=B1 2=B2 3= Mem=3";
         QTest::newRow("too many, Escape")
             << trop << QStringList{"Oui", "Oui", "Echap"} << "0=A0 1=A1 2=A2 3=";
-        QTest::newRow("too many, SIGTERM")
-            << trop.chopped(11) + " B:sigterm" << QStringList{"Oui"} << "0=B0 1=B1 2=A0 3=A1 4=A2";
     }
     void deuxCopies() {
         QFETCH(QString, gestes);

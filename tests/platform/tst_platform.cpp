@@ -1,9 +1,45 @@
+#include "platform/ecriturefichier.h"
 #include "platform/nombrelocal.h"
 #include "platform/settingsstore.h"
+#include "platform/signauxfin.h"
 
+#include <QElapsedTimer>
+#include <QLockFile>
+#include <QProcess>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray lire(const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("absent");
+}
+
+bool ecrire(const QString& chemin, const QByteArray& octets) {
+    QFile f(chemin);
+    return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
+}
+
+// The settings file with one value of this run saved into it; how it failed, if it did.
+std::optional<platform::EchecEcriture> enregistrerReglages(const QString& chemin) {
+    const auto store = platform::QtSettingsStore::fromFile(chemin);
+    store->ecrire("Start", "deglat", "44");
+    return store->enregistrer() ? std::nullopt : store->dernierEchec();
+}
+
+const QByteArray Ancien = "[Start]\nLangue=E\ndeglat=43\n0=\"12,50\"\n\n[Autre]\ncle=valeur\n";
+
+} // namespace
 
 class TestPlatform : public QObject {
     Q_OBJECT
@@ -17,6 +53,115 @@ private slots:
         const QSettings qt(QSettings::IniFormat, QSettings::UserScope, "orsaline", "orsaline");
         QCOMPARE(store.emplacement(), qt.fileName());
         QVERIFY(store.emplacement().endsWith("/orsaline/orsaline.ini"));
+    }
+
+    // A failure at each step of a whole-file write, for a file of the report and for the
+    // settings: the step is named, the old file stays byte for byte with its permissions, and
+    // no temporary file is left. Without a failure, the new contents take the old one's place
+    // and permissions, and the settings keep the keys this run did not write.
+    void pannes_data() {
+        QTest::addColumn<int>("etape"); // a platform::EtapeEcriture; -1 none
+        QTest::addColumn<bool>("reglages");
+        for (const bool reglages : {false, true})
+            for (int e = -1; e <= int(platform::EtapeEcriture::Renommage); ++e)
+                QTest::addRow("%s, step %d", reglages ? "settings" : "report", e) << e << reglages;
+    }
+    void pannes() {
+        QFETCH(int, etape);
+        QFETCH(bool, reglages);
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath("f.ini");
+        QVERIFY(ecrire(chemin, Ancien));
+        QCOMPARE(::chmod(QFile::encodeName(chemin).constData(), 0600), 0);
+        platform::SimulerPannes([&](platform::EtapeEcriture e, const QString& c) {
+            return int(e) == etape && c == chemin ? ENOSPC : 0;
+        });
+        const auto echec = reglages ? enregistrerReglages(chemin)
+                                    : platform::EcrireFichierEntier(chemin, "a,b\r\n1,2\r\n");
+        platform::SimulerPannes({});
+        QCOMPARE(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"f.ini"});
+        struct stat etat = {};
+        QCOMPARE(::stat(QFile::encodeName(chemin).constData(), &etat), 0);
+        QCOMPARE(etat.st_mode & 0777, 0600u);
+        QCOMPARE(echec.has_value(), etape >= 0);
+        if (echec) {
+            QCOMPARE(lire(chemin), Ancien);
+            QCOMPARE(int(echec->etape), etape);
+            QCOMPARE(echec->chemin, chemin);
+            QVERIFY(echec->ancienIntact && !echec->raison.isEmpty());
+        } else if (reglages) {
+            const QSettings relu(chemin, QSettings::IniFormat);
+            QCOMPARE(relu.value("Start/deglat"), "44");
+            QCOMPARE(relu.value("Start/0"), "12,50");
+            QCOMPARE(relu.value("Autre/cle"), "valeur");
+        } else {
+            QCOMPARE(lire(chemin), "a,b\r\n1,2\r\n");
+        }
+    }
+
+    // A real small filesystem filled to the last block (mounted here, so only as root): the
+    // report's file over an old one on the full disk, then the settings with one block freed,
+    // room for the lock file and none for the new settings. Both old files stay whole.
+    void disquePlein() {
+        if (::geteuid() != 0)
+            QSKIP("mounting a tmpfs needs root");
+        QTemporaryDir dossier;
+        const QString d = dossier.path();
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", d}) != 0)
+            QSKIP("no tmpfs could be mounted here");
+        const auto demonter = qScopeGuard([&] { QProcess::execute("umount", {d}); });
+        const QString ini = d + "/o.ini", csv = d + "/r.csv";
+        QVERIFY(ecrire(ini, Ancien) && ecrire(csv, "a,b\r\n"));
+        const int plein =
+            ::open(QFile::encodeName(d + "/plein").constData(), O_WRONLY | O_CREAT, 0600);
+        const QByteArray bloc(4096, 'x');
+        while (::write(plein, bloc.constData(), bloc.size()) > 0) {
+        }
+        QCOMPARE(errno, ENOSPC);
+        const auto csvEchec = platform::EcrireFichierEntier(csv, QByteArray(6000, 'y'));
+        QVERIFY(csvEchec && csvEchec->ancienIntact);
+        QCOMPARE(lire(csv), "a,b\r\n");
+        QCOMPARE(::ftruncate(plein, ::lseek(plein, 0, SEEK_END) - bloc.size()), 0);
+        ::close(plein);
+        QVERIFY(enregistrerReglages(ini));
+        QCOMPARE(lire(ini), Ancien);
+        QCOMPARE(QDir(d).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"o.ini", "plein", "r.csv"}));
+    }
+
+    // The lock of a copy that died while holding it does not hold up the next save.
+    void verrouAbandonne() {
+        QTemporaryDir dossier;
+        const QString ini = dossier.filePath("o.ini"), verrou = ini + ".lock";
+        const pid_t mort = ::fork();
+        if (mort == 0)
+            ::_exit(0);
+        QCOMPARE(::waitpid(mort, nullptr, 0), mort);
+        QByteArray contenu;
+        {
+            QLockFile l(verrou);
+            QVERIFY(l.lock());
+            contenu = lire(verrou);
+            l.unlock();
+        }
+        QVERIFY(ecrire(verrou, QByteArray::number(mort) + contenu.mid(contenu.indexOf('\n'))));
+        QElapsedTimer chrono;
+        chrono.start();
+        QVERIFY(!enregistrerReglages(ini));
+        QVERIFY2(chrono.elapsed() < 1000, qPrintable(QString::number(chrono.elapsed())));
+        QVERIFY(!QFile::exists(verrou));
+    }
+
+    // Each request to end the program reaches it: the session's SIGTERM, a closed terminal's
+    // SIGHUP, Ctrl+C.
+    void signaux() {
+        const platform::SignauxFin fin;
+        QSignalSpy recus(&fin, &platform::SignauxFin::recu);
+        for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+            ::raise(signal);
+            QTRY_COMPARE(recus.size(), 1);
+            recus.clear();
+        }
     }
 
     // List lines as stored or typed, read alike in a full-stop and a decimal-comma locale.

@@ -1,22 +1,45 @@
-#include "rapport/csv.h"
+#include "rapport/rapport.h"
 
 #include <QtTest>
-
-#include <cmath>
-
-Q_DECLARE_METATYPE(std::string)
 
 namespace {
 
 using solar::Lecture;
 
-// 5 Dec 2026, 10:12:00 at UTC+1; sun from NOAA.
-const Lecture Decembre(5, 12, 2026, 0.425, 3600, static_cast<double>(9.2f) / 24, 48 + 52 / 60.0,
-                       -(2 + 20 / 60.0), 67.4, 145.13723350385487, 11.35751980623246);
+// 5 Dec 2026, 10:12:00 at UTC+1, at Paris (48 52 N, 2 20 E); sun from NOAA.
+const Lecture Paris(5, 12, 2026, 0.425, 3600, static_cast<double>(9.2f) / 24, 48 + 52 / 60.0,
+                    -(2 + 20 / 60.0), 67.4, 145.13723350385487, 11.35751980623246);
+// 6 Dec 2026, 15:00:00 at UTC+1, at Lyon (45 45 N, 4 50 E).
+const Lecture Lyon(6, 12, 2026, 0.625, 3600, 0.625 - 1 / 24.0, 45.75, -(4 + 50 / 60.0), 120.5,
+                   219.3, 12.1);
 
-Lecture Avec(Lecture l, void (*changer)(Lecture&)) {
-    changer(l);
-    return l;
+Rapport rapport(QLocale locale, platform::Langue langue, const Lecture& deuxieme) {
+    QLocale::setDefault(locale);
+    Rapport r;
+    r.langue = langue;
+    r.separateur = locale.decimalPoint();
+    r.etabli = QDateTime(QDate(2026, 12, 7), QTime(9, 30));
+    r.lignes[0] = {QStringLiteral("-12") + r.separateur + "40", true, Paris};
+    r.lignes[1] = {QStringLiteral("=1+2"), false, {}};
+    r.lignes[3] = {QStringLiteral("-11") + r.separateur + "60", true, deuxieme};
+    r.moyenne = -12;
+    r.statistiques = StatistiquesLignes(r.lignes);
+    return r;
+}
+
+// Fields of RFC 4180 rows ended by CRLF, separated by `separateur`.
+QList<QStringList> lireCsv(const QByteArray& octets, QChar separateur) {
+    const QString motif = R"re(\G(?:"((?:[^"]|"")*)"|([^"%1\r\n]*))(%1|\r\n))re";
+    const QRegularExpression champ(motif.arg(separateur));
+    QList<QStringList> rangees{{}};
+    for (auto m = champ.globalMatch(QString::fromUtf8(octets)); m.hasNext();) {
+        const QRegularExpressionMatch c = m.next();
+        rangees.last() << (c.hasCaptured(1) ? c.captured(1).replace("\"\"", "\"") : c.captured(2));
+        if (c.captured(3) == "\r\n")
+            rangees << QStringList{};
+    }
+    rangees.removeLast();
+    return rangees;
 }
 
 } // namespace
@@ -25,22 +48,71 @@ class TestRapport : public QObject {
     Q_OBJECT
 
 private slots:
-    void lignesCsv_data() {
-        QTest::addColumn<std::string>("texte");
-        QTest::addColumn<std::string>("attendu");
-        using S = std::string;
-        QTest::newRow("row with a reading")
-            << LigneCsv("12,10", true, Decembre, 12.104)
-            << S("\"12,10\",1,2026-12-05T10:12:00+01:00,+01:00,67.4,145.14,11.36,12.10");
-        QTest::newRow("quote and newline, no reading")
-            << LigneCsv("a\"b\nc", false, {}, {}) << S("\"a\"\"b\nc\",0,,,,,,");
-        const Lecture sansAzimut = Avec(Decembre, [](Lecture& l) { l.azimut = std::nan(""); });
-        QTest::newRow("no NaN") << LigneCsv("x", true, sansAzimut, HUGE_VAL) << S("x,1,,,,,,");
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    // Place and date said once when the readings share them, on each line otherwise.
+    // Paris: 48.8667 N = 48° 52', 2.3333 E = 2° 20'. Lyon: 45° 45' N, 4° 50' E.
+    // Average -12: 12° east of south, azimuth 180 - 12 = 168.
+    void texte() {
+        const QLocale fr(QLocale::French, QLocale::France);
+        QString t = TexteRapport(rapport(fr, platform::Langue::Francais, Lyon));
+        for (const char* attendu :
+             {"\nLieu : mesures prises en plusieurs lieux (donnés sur chaque ligne)\n",
+              "\nDate des mesures : mesures prises plusieurs jours (donnés sur chaque ligne)\n",
+              "\n1. -12,40 — cochée — 5 déc. 2026 10:12:00 (UTC+01:00) · angle 67,40° · azimut "
+              "du soleil 145,14° · hauteur 11,36° · lieu 48° 52' Nord, 2° 20' Est\n",
+              "\n2. =1+2 — non cochée — sans instant\n",
+              "\n4. -11,60 — cochée — 6 déc. 2026 15:00:00 (UTC+01:00) · angle 120,50° · "
+              "azimut du soleil 219,30° · hauteur 12,10° · lieu 45° 45' Nord, 4° 50' Est\n",
+              "\nMoyenne des mesures cochées : -12,00° — mur orienté 12,00° vers l'est du sud "
+              "(azimut 168,00°)\n"})
+            QVERIFY2(t.contains(QString::fromUtf8(attendu)), qPrintable(t));
+
+        Lecture parisPlusTard = Paris;
+        parisPlusTard.heureLocale += 0.1, parisPlusTard.gmt += 0.1;
+        t = TexteRapport(rapport(QLocale(QLocale::Spanish, QLocale::Spain),
+                                 platform::Langue::Espagnol, parisPlusTard));
+        for (const char* attendu : {"\nLugar: 48° 52' Norte, 2° 20' Este\n",
+                                    "\nFecha de las medidas: 5 de diciembre de 2026\n"})
+            QVERIFY2(t.contains(QString::fromUtf8(attendu)), qPrintable(t));
+        QVERIFY2(!t.contains(QString::fromUtf8(" · lugar ")), qPrintable(t));
     }
-    void lignesCsv() {
-        QFETCH(std::string, texte);
-        QFETCH(std::string, attendu);
-        QCOMPARE(QString::fromStdString(texte), QString::fromStdString(attendu));
+
+    // Read back as a spreadsheet of each locale reads it. By hand: Paris 48.866667 N and
+    // 2.333333 E (east positive), the angle as kept, azimuth and altitude to two decimals.
+    void csv_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<int>("langue");
+        QTest::addColumn<QString>("separateur");
+        QTest::addColumn<QList<QStringList>>("attendu");
+        QTest::newRow("French: semicolons, decimal commas")
+            << QLocale(QLocale::French, QLocale::France) << 0 << ";"
+            << QList<QStringList>{{"texte", "cochée", "instant", "décalage", "latitude",
+                                   "longitude", "angle", "azimut", "hauteur", "déclinaison"},
+                                  {"-12,40", "1", "2026-12-05T10:12:00+01:00", "UTC+01:00",
+                                   "48,866667", "2,333333", "67,4", "145,14", "11,36", "-12,40"},
+                                  {"'=1+2", "0", "", "", "", "", "", "", "", ""},
+                                  {"-11,60", "1", "2026-12-06T15:00:00+01:00", "UTC+01:00",
+                                   "45,750000", "4,833333", "120,5", "219,30", "12,10", "-11,60"}};
+        QTest::newRow("English: commas, full stops")
+            << QLocale(QLocale::English, QLocale::UnitedKingdom) << 1 << ","
+            << QList<QStringList>{{"texto", "marcada", "instante", "desfase", "latitud", "longitud",
+                                   "ángulo", "azimut", "altura", "declinación"},
+                                  {"-12.40", "1", "2026-12-05T10:12:00+01:00", "UTC+01:00",
+                                   "48.866667", "2.333333", "67.4", "145.14", "11.36", "-12.40"},
+                                  {"'=1+2", "0", "", "", "", "", "", "", "", ""},
+                                  {"-11.60", "1", "2026-12-06T15:00:00+01:00", "UTC+01:00",
+                                   "45.750000", "4.833333", "120.5", "219.30", "12.10", "-11.60"}};
+    }
+    void csv() {
+        QFETCH(QLocale, locale);
+        QFETCH(int, langue);
+        QFETCH(QString, separateur);
+        QFETCH(QList<QStringList>, attendu);
+        const QByteArray octets = CsvRapport(rapport(
+            locale, langue == 0 ? platform::Langue::Francais : platform::Langue::Espagnol, Lyon));
+        QVERIFY(octets.startsWith("\xEF\xBB\xBF") && octets.endsWith("\r\n"));
+        QCOMPARE(lireCsv(octets.mid(3), separateur[0]), attendu);
     }
 };
 

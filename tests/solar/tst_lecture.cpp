@@ -6,6 +6,7 @@
 #include <cmath>
 
 Q_DECLARE_METATYPE(std::string)
+Q_DECLARE_METATYPE(solar::Lecture)
 
 namespace {
 
@@ -89,6 +90,24 @@ private slots:
         QCOMPARE(l.has_value(), lue);
         if (l)
             QVERIFY(*l == Decembre);
+    }
+
+    // The sun recomputed from the stored instant and place; Decembre's from NOAA. The
+    // program's sun is within 0.003 of NOAA there.
+    void accordeeAuCiel_data() {
+        QTest::addColumn<Lecture>("lecture");
+        QTest::addColumn<bool>("accordee");
+        QTest::newRow("as stored") << Decembre << true;
+        QTest::newRow("altitude -40 at that instant")
+            << Avec(Decembre, [](Lecture& l) { l.hauteur = -40; }) << false;
+        QTest::newRow("azimuth 100") << Avec(Decembre, [](Lecture& l) { l.azimut = 100; }) << false;
+        QTest::newRow("azimuth 0.02 off")
+            << Avec(Decembre, [](Lecture& l) { l.azimut += 0.02; }) << false;
+    }
+    void accordeeAuCiel() {
+        QFETCH(Lecture, lecture);
+        QFETCH(bool, accordee);
+        QCOMPARE(solar::LectureAccordeeAuCiel(lecture), accordee);
     }
 
     void allerRetour() {

@@ -74,11 +74,33 @@ private slots:
         Ligne("due north stays 180", 180, [] { return DeclinaisonMur(270, 90 - 0); });
         Ligne("angle difference across 180", 2, [] { return EcartAngle(179, -179); });
         Ligne("average of nothing", 0, [] { return Moyenne({}).has_value(); });
-        // On the circle: by hand, each value brought within 180 of the first.
+        // On the circle, by hand: the circular mean direction is the direction of the sum of
+        // the unit vectors; each value brought within 180 of it, then averaged. The mean
+        // unit vector's length R must exceed 0.5.
+        // 179.5, -179.5: the sines cancel, direction 180; -179.5 becomes 180.5; mean 180.
         Ligne("average 179.5, -179.5 is north", 180, [] { return *Moyenne({179.5, -179.5}); });
-        Ligne("average -179.5, 179.5", -180, [] { return *Moyenne({-179.5, 179.5}); });
+        Ligne("average -179.5, 179.5 also", 180, [] { return *Moyenne({-179.5, 179.5}); });
+        // Direction 179.33; -179 becomes 181: (179 + 181 + 178) / 3.
         Ligne("average 179, -179, 178", 179 + 1.0 / 3, [] { return *Moyenne({179, -179, 178}); });
-        Ligne("opposite walls: half turn kept", 0, [] { return *Moyenne({90, -90}); });
+        Ligne("average -179, 178, 179", 179 + 1.0 / 3, [] { return *Moyenne({-179, 178, 179}); });
+        // Direction 173.4; -170 becomes 190: (190 + 160 + 170) / 3.
+        Ligne("average -170, 160, 170", 173 + 1.0 / 3, [] { return *Moyenne({-170, 160, 170}); });
+        // No turn needed: the plain mean, to the last bit.
+        Ligne(
+            "cluster near 0: plain mean", (0.25 + -0.5 + 0.1) / 3,
+            [] {
+                return *Moyenne({0.25, -0.5, 0.1});
+            },
+            0);
+        // R = 0: opposite walls; three walls 120 apart in any order. R = cos 60 = 0.5: two
+        // readings 120 apart. R = (1 + 2 cos 80) / 3 = 0.449: 100, -100, 180.
+        Ligne("opposite walls: no average", 0, [] { return Moyenne({90, -90}).has_value(); });
+        Ligne("0, 120, -120: none", 0, [] { return Moyenne({0, 120, -120}).has_value(); });
+        Ligne("120, 0, -120: none", 0, [] { return Moyenne({120, 0, -120}).has_value(); });
+        Ligne("-120, 120, 0: none", 0, [] { return Moyenne({-120, 120, 0}).has_value(); });
+        Ligne("60, -60: none", 0, [] { return Moyenne({60, -60}).has_value(); });
+        Ligne("100, -100, 180: none", 0, [] { return Moyenne({100, -100, 180}).has_value(); });
+        Ligne("59, -59: R = cos 59 > 0.5", 0, [] { return *Moyenne({59, -59}); });
         Ligne("typed 400: plain mean", 205, [] { return *Moyenne({400, 10}); });
         // The wall in words, by hand: the face's azimuth is 180 + d; beyond 90 from south
         // it is counted from north (180 - |d|).
@@ -99,6 +121,7 @@ private slots:
         // Judged on the average as shown, with two decimals.
         Ligne("180.004 is within", 0, [] { return MoyenneHorsLimites(180.004); });
         Ligne("180.005 is beyond", 1, [] { return MoyenneHorsLimites(180.005); });
+        Ligne("-180.00 is within", 0, [] { return MoyenneHorsLimites(-180); });
 
         // Blanks skipped anywhere (earlier versions' files); ValMesure takes a comma too.
         Ligne("blanks inside", -12, [] { return LireVal("\t- 1 2\n").value(); });

@@ -1,0 +1,135 @@
+// The merge of the list with what another copy of the program saved, without a window.
+
+#include "mainwindow/listemesures.h"
+
+#include <QSet>
+#include <QtTest>
+#include <random>
+
+using mesures::ListeMesures;
+
+namespace {
+
+// "10 20 30": the lines' texts from line 0, the others empty.
+ListeMesures liste(const QString& textes) {
+    ListeMesures l;
+    const QStringList t = textes.split(' ', Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i < t.size(); ++i)
+        l[i].texte = t[i];
+    return l;
+}
+
+QString textes(const ListeMesures& l) {
+    QStringList t;
+    for (const mesures::LigneMesure& m : l)
+        if (!m.vide())
+            t << m.texte;
+    return t.join(' ');
+}
+
+} // namespace
+
+class TestListeMesures : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The window's list, its kept lines, the stored list as the window last read or wrote it
+    // and as it is now; what is written ("-" for nothing), its kept lines, and whether some of
+    // the window's lines were left out.
+    void aEnregistrer_data() {
+        QTest::addColumn<QString>("affichee");
+        QTest::addColumn<int>("mem");
+        QTest::addColumn<QString>("connue");
+        QTest::addColumn<QString>("stockee");
+        QTest::addColumn<QString>("ecrite");
+        QTest::addColumn<int>("memEcrite");
+        QTest::addColumn<bool>("deborde");
+        QTest::newRow("another copy reset, this list untouched") << "10 20" << 2 << "10 20"
+                                                                 << ""
+                                                                 << "-" << 0 << false;
+        // Both changed: the window's lines, then what the other copy added (50, 60).
+        QTest::newRow("both changed, five lines exactly") << "10 20 30" << 3 << "10"
+                                                          << "10 50 60"
+                                                          << "10 20 30 50 60" << 5 << false;
+        QTest::newRow("both changed, one line too many") << "10 20 30 40" << 4 << "10"
+                                                         << "10 50 60"
+                                                         << "10 20 30 50 60" << 5 << true;
+    }
+    void aEnregistrer() {
+        QFETCH(QString, affichee);
+        QFETCH(int, mem);
+        QFETCH(QString, connue);
+        QFETCH(QString, stockee);
+        QFETCH(QString, ecrite);
+        QFETCH(int, memEcrite);
+        QFETCH(bool, deborde);
+        const mesures::Enregistrement e =
+            mesures::aEnregistrer(liste(affichee), mem, liste(connue), liste(stockee));
+        QCOMPARE(e.ecrire ? textes(e.lignes) : "-", ecrite);
+        if (e.ecrire)
+            QCOMPARE(e.mem, memEcrite);
+        QCOMPARE(e.deborde, deborde);
+    }
+
+    // Two copies on one stored list, random keeps, erases and saves, then both quit in a random
+    // order; each saves as the window does, its own list becoming the one it knows. A reading
+    // kept and not erased is never lost: after a save it is stored when it was stored before
+    // or shown by the copy that saved, unless it was left out because the five lines were full.
+    void jamaisPerdue() {
+        const quint64 graine = qEnvironmentVariable("ORSALINE_SEED", "20261206").toULongLong();
+        std::mt19937_64 alea(graine);
+        struct Copie {
+            ListeMesures liste, connue;
+            int mem = 0;
+            bool finie = false;
+        };
+        for (int tour = 0; tour < 3000; ++tour) {
+            Copie copies[2];
+            ListeMesures stockee;
+            QSet<QString> vivantes, excusees; // kept and not erased; left out for want of room
+            int suivante = 0;
+            const auto sauver = [&](Copie& c) {
+                QSet<QString> attendues;
+                for (const ListeMesures& l : {c.liste, stockee})
+                    for (const mesures::LigneMesure& m : l)
+                        if (vivantes.contains(m.texte) && !excusees.contains(m.texte))
+                            attendues << m.texte;
+                const mesures::Enregistrement e =
+                    mesures::aEnregistrer(c.liste, c.mem, c.connue, stockee);
+                if (e.ecrire)
+                    stockee = e.lignes;
+                c.connue = c.liste;
+                const QStringList apres = textes(stockee).split(' ', Qt::SkipEmptyParts);
+                for (const QString& r : attendues)
+                    if (!apres.contains(r)) {
+                        QVERIFY2(
+                            apres.size() == 5,
+                            qPrintable(
+                                QString("seed %1 round %2: %3 lost").arg(graine).arg(tour).arg(r)));
+                        excusees << r;
+                    }
+            };
+            for (int pas = 0; pas < 24; ++pas) {
+                Copie& c = copies[alea() % 2];
+                const unsigned geste = alea() % 5; // keep (0, 1), erase the last kept line,
+                if (c.finie)                       // the session's save, quit with "Oui"
+                    continue;
+                if (geste < 2 && c.mem < 5)
+                    vivantes << (c.liste[c.mem++].texte = QString::number(++suivante));
+                else if (geste == 2 && c.mem > 0)
+                    vivantes.remove(std::exchange(c.liste[--c.mem], {}).texte);
+                else if (geste > 2)
+                    (sauver(c), c.finie = geste == 4);
+            }
+            for (Copie* c : alea() % 2 ? std::array{&copies[0], &copies[1]}
+                                       : std::array{&copies[1], &copies[0]})
+                if (!c->finie)
+                    sauver(*c);
+            if (QTest::currentTestFailed())
+                return;
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestListeMesures)
+#include "tst_listemesures.moc"
