@@ -53,6 +53,8 @@ for f in ./usr/bin/orsaline \
          ./usr/share/metainfo/$APP_ID.metainfo.xml \
          ./usr/share/man/man1/orsaline.1.gz \
          ./usr/share/man/fr/man1/orsaline.1.gz \
+         ./usr/share/man/es/man1/orsaline.1.gz \
+         ./usr/share/doc/orsaline/README.md \
          ./usr/share/doc/orsaline/copyright \
          ./usr/share/doc/orsaline/changelog.gz; do
     grep -q " $f\$" <<<"$contents" || fail "$deb lacks $f"

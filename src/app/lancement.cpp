@@ -50,6 +50,41 @@ void direPasDAffichage(const QByteArray& programme, const char* quoi) {
                  variable("DISPLAY").constData(), variable("WAYLAND_DISPLAY").constData());
 }
 
+// The help in the language of the user's messages (LC_ALL, LC_MESSAGES, then LANG, as the C
+// library chooses it): French, Spanish, or English for any other. %1 the program's name.
+const char* texteAide() {
+    QByteArray langue;
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        if (langue = qgetenv(variable); !langue.isEmpty())
+            break;
+    if (langue.startsWith("fr"))
+        return "Utilisation : %1 [--help] [--version]\n"
+               "Trouve la déclinaison d'un mur vertical pour un cadran solaire, à partir de\n"
+               "l'angle de l'ombre d'un fil à plomb lu sur un rapporteur et de la position du\n"
+               "soleil à cet instant. Orsaline est un programme de bureau : il ouvre sa fenêtre\n"
+               "et ne prend pas d'argument.\n\n"
+               "Options :\n"
+               "  -h, --help     Affiche cette aide et quitte.\n"
+               "  -v, --version  Affiche la version et quitte.\n";
+    if (langue.startsWith("es"))
+        return "Uso: %1 [--help] [--version]\n"
+               "Halla la declinación de una pared vertical para un reloj de sol, a partir del\n"
+               "ángulo de la sombra de una plomada leído en un transportador y de la posición\n"
+               "del sol en ese momento. Orsaline es un programa de escritorio: abre su ventana\n"
+               "y no admite argumentos.\n\n"
+               "Opciones:\n"
+               "  -h, --help     Muestra esta ayuda y termina.\n"
+               "  -v, --version  Muestra la versión y termina.\n";
+    return "Usage: %1 [--help] [--version]\n"
+           "Finds the declination of a vertical wall for a sundial, from the angle of a\n"
+           "plumb line's shadow read on a protractor and the sun's position at that\n"
+           "moment. Orsaline is a desktop program: it opens its window and takes no\n"
+           "arguments.\n\n"
+           "Options:\n"
+           "  -h, --help     Show this help and exit.\n"
+           "  -v, --version  Show the version and exit.\n";
+}
+
 QByteArray programmeOuvert;
 QtMessageHandler gestionnairePrecedent = nullptr;
 
@@ -99,15 +134,8 @@ std::optional<int> lireLigneCommande(int argc, char* argv[]) {
         return 2;
     }
     if (parseur.isSet(aide)) {
-        std::printf("%s"
-                    "Finds the declination of a vertical wall for a sundial, from the angle of a\n"
-                    "plumb line's shadow read on a protractor and the sun's position at that\n"
-                    "moment. Orsaline is a desktop program: it opens its window and takes no\n"
-                    "arguments.\n\n"
-                    "Options:\n"
-                    "  -h, --help     Show this help and exit.\n"
-                    "  -v, --version  Show the version and exit.\n",
-                    usage.constData());
+        const QString texte = QString::fromUtf8(texteAide()).arg(QString::fromLocal8Bit(programme));
+        std::fputs(texte.toLocal8Bit().constData(), stdout);
         return 0;
     }
     if (parseur.isSet(version)) {

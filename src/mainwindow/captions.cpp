@@ -26,7 +26,7 @@ constexpr std::array<Ligne, 49> Table{{
     {3, Principale, "Libelles_2", Texte, "Azimut", "Azimut"},
     {4, Principale, "Libelles_3", Texte, "Voulez vous conserver les calculs effectués?",
      "¿Guardar los cálculos realizados?"},
-    {5, Principale, "Libelles_5", Texte, "Au revoir", "Adios"},
+    {5, Principale, "Libelles_5", Texte, "Au revoir", "Adiós"},
     {6, Principale, "PicAZ", ToolTip, "Azimut du centre du Soleil", "Azimut del centro del sol"},
     {7, Principale, "Option5_0", ToolTip, "Français", "Francés"},
     {8, Principale, "Option5_1", ToolTip, "Espagnol", "Español"},
@@ -120,9 +120,14 @@ constexpr std::array<NomAccessible, 10> NomsAccessibles{{
     {"Label13", "Horloge arrêtée", "Reloj parado"},
 }};
 
-// The About window's legal notice, below the designed texts: what the GPL asks an
-// interactive program to show.
-constexpr std::array<Ligne, 5> Supplements{{
+// The tick boxes of the list, and the About window's legal notice below the designed texts
+// (what the GPL asks an interactive program to show).
+constexpr std::array<Ligne, 10> Supplements{{
+    {0, Principale, "Chec_0", ToolTip, "Utiliser pour le calcul", "Usar para el cálculo"},
+    {0, Principale, "Chec_1", ToolTip, "Utiliser pour le calcul", "Usar para el cálculo"},
+    {0, Principale, "Chec_2", ToolTip, "Utiliser pour le calcul", "Usar para el cálculo"},
+    {0, Principale, "Chec_3", ToolTip, "Utiliser pour le calcul", "Usar para el cálculo"},
+    {0, Principale, "Chec_4", ToolTip, "Utiliser pour le calcul", "Usar para el cálculo"},
     {0, About, "Label6", Caption,
      "Copyright © 2026 les développeurs d'Orsaline\n"
      "Ce programme est fourni SANS AUCUNE GARANTIE.\n"
@@ -270,6 +275,25 @@ constexpr TextesQuestions QuestionsEs{
 };
 
 } // namespace
+
+namespace {
+
+constexpr TextesAnnonces AnnoncesFr{
+    "Mesure %1 : %2°, %3.",      "Moyenne %1°.", "Pas de moyenne.",
+    "Mesure %1 effacée.",        "Liste vide.",  "1 mesure dans la liste.",
+    "%1 mesures dans la liste.",
+};
+constexpr TextesAnnonces AnnoncesEs{
+    "Medida %1: %2°, %3.",     "Media %1°.",   "Sin media.",
+    "Medida %1 borrada.",      "Lista vacía.", "1 medida en la lista.",
+    "%1 medidas en la lista.",
+};
+
+} // namespace
+
+const TextesAnnonces& textesAnnonces(Langue langue) {
+    return platform::selon(langue, AnnoncesFr, AnnoncesEs);
+}
 
 const TextesQuestions& textesQuestions(Langue langue) {
     return platform::selon(langue, QuestionsFr, QuestionsEs);

@@ -48,8 +48,6 @@ struct NomAccessible {
 };
 std::span<const NomAccessible> nomsAccessibles();
 
-// The tooltip start-up gives every tick box of the list (not language-dependent).
-inline constexpr const char* InfoBulleChec = "Utiliser pour le calcul";
 // The input error message in French; texteMessage gives it in both languages.
 inline constexpr const char* ErreurSaisie = "Erreur dans la saisie des données, recommencez !";
 
@@ -81,6 +79,18 @@ std::span<const Mnemonique> mnemoniques();
 // or only a candidate (black); the colour alone tells nothing to a listener.
 inline constexpr Bilingue LigneGardee{"gardée", "guardada"};
 inline constexpr Bilingue LigneCandidate{"non gardée", "no guardada"};
+
+// What a screen reader hears after "Calcul", "Garder", "Efface le dernier" and "Reset".
+struct TextesAnnonces {
+    const char* mesure;  // %1 the line's number, %2 its value, %3 "gardée" or "non gardée"
+    const char* moyenne; // %1 the average as shown
+    const char* sansMoyenne;
+    const char* effacee; // %1 the line's number
+    const char* listeVide;
+    const char* uneMesure;
+    const char* mesures; // %1 the number of lines that hold a text
+};
+const TextesAnnonces& textesAnnonces(Langue langue);
 
 // The window's questions and warnings.
 struct TextesQuestions {

@@ -1,5 +1,7 @@
 #include "mainwindow/controls.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -8,6 +10,11 @@ void colorerTexte(QWidget* w, const QColor& c, QPalette::ColorRole role) {
     QPalette p = w->palette();
     p.setColor(role, c);
     w->setPalette(p);
+}
+
+void ecrireChamp(QLineEdit* champ, const QString& texte) {
+    if (champ->text() != texte)
+        champ->setText(texte);
 }
 
 Trait::Trait(QPointF de, QPointF a, const QColor& couleur, int largeur, QWidget* parent)
@@ -48,25 +55,56 @@ void BoutonTexte::paintEvent(QPaintEvent*) {
                legende);
 }
 
-void LigneMessage::setText(const QString& texte) {
-    const QString ancien = text();
-    const bool nouveau = m_repeter || texte != ancien;
-    m_repeter = false;
-    QLabel::setText(texte);
-    if (!nouveau)
-        return;
-    // A description changed since (a line kept meanwhile) is newer than the one kept here.
-    if (m_cible && m_cible->accessibleDescription() == ancien)
+LigneMessage::LigneMessage(QWidget* parent) : QLabel(parent) {
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* quitte, QWidget*) {
+        if (m_annonce && quitte && quitte == m_cible)
+            rendreDescription();
+    });
+}
+
+void LigneMessage::rendreDescription() {
+    // A description changed since (a line kept meanwhile) is newer than the one given here.
+    if (m_cible && m_cible->accessibleDescription() == m_donnee)
         m_cible->setAccessibleDescription(m_descriptionCible);
     m_cible = nullptr;
-    setAccessibleDescription(texte);
+    m_annonce = false;
+}
+
+void LigneMessage::decrireFocus(const QString& texte) {
     QWidget* focus = window()->focusWidget();
     if (texte.isEmpty() || !focus || focus == this)
         return;
     m_cible = focus;
+    m_donnee = texte;
     m_descriptionCible = focus->accessibleDescription();
     if (m_descriptionCible == texte)
-        focus->setAccessibleDescription(QString()); // the same message again is a change too
+        focus->setAccessibleDescription(QString()); // the same text again is a change too
     focus->setAccessibleDescription(texte);
     emit annonce(focus);
+}
+
+void LigneMessage::setText(const QString& texte) {
+    const bool nouveau = m_repeter || texte != text();
+    m_repeter = false;
+    QLabel::setText(texte);
+    if (!nouveau)
+        return;
+    rendreDescription();
+    setAccessibleDescription(texte);
+    decrireFocus(texte);
+}
+
+void LigneMessage::traduire(const QString& texte) {
+    QLabel::setText(texte);
+    setAccessibleDescription(texte);
+    if (m_cible && !m_annonce && m_cible->accessibleDescription() == m_donnee) {
+        m_cible->setAccessibleDescription(texte);
+        m_donnee = texte;
+    }
+}
+
+void LigneMessage::annoncer(const QString& texte) {
+    rendreDescription();
+    decrireFocus(texte);
+    m_annonce = !texte.isEmpty() && m_cible;
 }

@@ -13,6 +13,10 @@ inline const QColor VertGarde(0, 128, 0);
 // Sets the colour of a widget's text (QPalette::Text for text boxes, WindowText for labels).
 void colorerTexte(QWidget* w, const QColor& c, QPalette::ColorRole role = QPalette::Text);
 
+class QLineEdit;
+// Writes a field only when its text changes: each write is an event for screen readers.
+void ecrireChamp(QLineEdit* champ, const QString& texte);
+
 // A straight line drawn over other controls, in the window's coordinates; ignores the mouse.
 class Trait : public QWidget {
     Q_OBJECT
@@ -56,15 +60,22 @@ protected:
 // of the control that has the focus, which is what AT-SPI conveys (Qt 6.4 sends no value
 // change for a text field) and what a screen reader speaks for the focused control; the
 // line carries it as its own description too. setText() and clear() hide QLabel's so that
-// every write through this type is announced.
+// every write through this type is announced. The description given to a control goes when
+// the message goes or is written again.
 class LigneMessage : public QLabel {
     Q_OBJECT
 
 public:
-    using QLabel::QLabel;
+    explicit LigneMessage(QWidget* parent = nullptr);
 
     void setText(const QString& texte);
     void clear() { setText(QString()); }
+    // The message shown said again in another language: the control that carries it keeps
+    // it, in the new words; nothing new is announced.
+    void traduire(const QString& texte);
+    // What a press did, told to screen readers the same way but not shown; it goes when the
+    // focus leaves the control or with the next message or announcement.
+    void annoncer(const QString& texte);
 
     // The next message is announced even if it repeats the one shown: the user acted again.
     // Otherwise a message written again (by the clock's tick) is not repeated.
@@ -74,7 +85,12 @@ signals:
     void annonce(QWidget* cible); // a message was given to the focused control
 
 private:
+    void rendreDescription();
+    void decrireFocus(const QString& texte);
+
     QPointer<QWidget> m_cible;  // the control that carries the message as its description
     QString m_descriptionCible; // its own description, given back when the message goes
+    QString m_donnee;           // the description given to it
+    bool m_annonce = false;     // m_donnee is an announcement, not the message shown
     bool m_repeter = false;
 };

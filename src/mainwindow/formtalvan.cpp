@@ -299,6 +299,8 @@ void FormTalvan::construireHeures() {
     Label13->setFont(police(QStringLiteral("Microsoft Sans Serif"), 8.25));
     Label13->setAlignment(Qt::AlignCenter);
     Label13->setCursor(Qt::PointingHandCursor);
+    // One Tab stop for the clock: the watch; its mark answers the mouse.
+    Label13->setFocusPolicy(Qt::NoFocus);
     Image1 = bouton(QStringLiteral("Image1"), QString(), rectTw(6630, 4335, 480, 480));
     Image1->setPixmap(QIcon(QStringLiteral(":/images/montre.svg")).pixmap(32, 32));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);

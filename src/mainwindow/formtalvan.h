@@ -191,11 +191,15 @@ private:
     void saisieManuelle(QLineEdit* champ); // a time typed into Text10 or Text11
     void indiquerHorloge();
     QString separateur() const;
-    void ajouterMesure(double d, const std::optional<solar::Lecture>& lecture = {});
+    // False when the list is full and nothing was written.
+    bool ajouterMesure(double d, const std::optional<solar::Lecture>& lecture = {});
     QString texteLectureLigne(int i); // the reading, the outlier check: tooltip of line i
     void marquerLignes();
     void afficherErreurSaisie();
     void afficherMessage(captions::Message message);
+    // Tells a screen reader what a press did to line `ligne` (0 to 4; -1 for the whole
+    // list): written or kept, or erased and what is left; then the average.
+    void annoncerListe(int ligne, bool effacee);
     void traduireMessage(platform::Langue langue);
     std::optional<std::array<double, 3>> dateDesListes() const;
     std::optional<double> lireAngle() const;

@@ -1,6 +1,7 @@
 // The observation pipeline and the sun's position.
 
 #include "mainwindow/canvas.h"
+#include "mainwindow/controls.h"
 #include "mainwindow/diagrams.h"
 #include "mainwindow/formtalvan.h"
 #include "solar/calculerror.h"
@@ -83,13 +84,13 @@ void FormTalvan::MajCalculs() {
         try {
             DecSoleil();
             m_etat.EQ = solar::EquationTemps(m_etat.Jd);
-            Text7->setText(q(solar::TexteEquationTemps(m_etat.EQ, secondes)));
+            ecrireChamp(Text7, q(solar::TexteEquationTemps(m_etat.EQ, secondes)));
         } catch (const solar::CalculError&) {
             // No sun's data of another date left on show; the place's below still are.
             Text7->clear();
         }
         m_etat.Lambda = m_etat.Lon * solar::DegRad;
-        Text8->setText(q(solar::TexteCorrectionLongitude(m_etat.Lambda, secondes)));
+        ecrireChamp(Text8, q(solar::TexteCorrectionLongitude(m_etat.Lambda, secondes)));
         // A field that holds no angle leaves k: "Calcul" refuses it.
         if (const auto angle = lireAngle())
             m_etat.k = 90 - *angle;
@@ -105,7 +106,7 @@ void FormTalvan::DecSoleil() {
             throw solar::CalculError("DecSoleil: no calendar date in the lists");
         m_etat.Jd = solar::JourJulien((*date)[0], (*date)[1], (*date)[2]);
         m_etat.Delta = solar::DeclinaisonSoleil(m_etat.Jd, m_etat.GMT);
-        Text9->setText(q(solar::TexteDeclinaison(m_etat.Delta, separateur().toStdString())));
+        ecrireChamp(Text9, q(solar::TexteDeclinaison(m_etat.Delta, separateur().toStdString())));
     } catch (const solar::CalculError&) {
         // No declination of another date or instant left on show.
         Text9->clear();

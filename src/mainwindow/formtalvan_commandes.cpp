@@ -164,10 +164,10 @@ void FormTalvan::indiquerHorloge() {
 // The way a person works: place, date, time and the watch, measured angle, "Calcul", the
 // list, the command row; each result follows the inputs it comes from.
 void FormTalvan::ordreTabulation() {
-    QList<QWidget*> ordre{Text1,   Text2,   Option1,   Option2,   Text3,     Text4,
-                          Option4, Option3, Combo1[0], Combo1[1], Combo1[2], Text9,
-                          Text7,   Text8,   Text10,    Text11,    Text13,    Label13,
-                          Image1,  Text12,  Command1,  Command2,  Command3,  Command5};
+    QList<QWidget*> ordre{Text1,   Text2,    Option1,   Option2,   Text3,     Text4,
+                          Option4, Option3,  Combo1[0], Combo1[1], Combo1[2], Text9,
+                          Text7,   Text8,    Text10,    Text11,    Text13,    Image1,
+                          Text12,  Command1, Command2,  Command3,  Command5};
     for (int i = 0; i < 5; ++i)
         ordre << DG[i] << Chec[i];
     ordre << Text15 << Option5[0] << Option5[1] << Command8 << Command7 << Command6 << Command4;

@@ -95,7 +95,6 @@ void FormTalvan::Charger() {
         for (int i = 0; i < 5; ++i) {
             m_lectures[i] = lignes[i].lecture;
             DG[i]->setText(lignes[i].texte);
-            Chec[i]->setToolTip(QString::fromUtf8(captions::InfoBulleChec));
             if (lignes[i].vide())
                 continue;
             colorerTexte(DG[i], VertGarde);

@@ -114,7 +114,9 @@ void FormTalvan::MajHeures() {
     }
     if (dateDesListes()) {
         etape([&] { m_etat.Hv = solar::HeureSolaire(m_etat.GMT, m_etat.Lambda, m_etat.EQ); });
-        etape([&] { Text13->setText(QString::fromStdString(solar::TexteHeureDuJour(m_etat.Hv))); });
+        etape([&] {
+            ecrireChamp(Text13, QString::fromStdString(solar::TexteHeureDuJour(m_etat.Hv)));
+        });
     } else {
         Text13->clear(); // the solar time needs the date's equation of time
     }

@@ -10,6 +10,8 @@
 #include "platform/traductionsqt.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QIcon>
 #include <QLabel>
@@ -121,8 +123,12 @@ void FormTalvan::AppliquerLangue(Langue langue) {
 void FormTalvan::nommerPourLecteurs(Langue langue) {
     for (QWidget* w : std::initializer_list<QWidget*>{PicHE, PicAZ, Option5[0], Option5[1]})
         nommer(w, w->toolTip());
-    decrire(Image1, Image1->toolTip());
-    decrire(Label13, Image1->toolTip());
+    // Descriptions taken from a tooltip are set too: a listener caches a description and
+    // hears of a new one only when it is set.
+    for (QWidget* w : std::initializer_list<QWidget*>{Image1, Label13, Command8})
+        decrire(w, w == Label13 ? Image1->toolTip() : w->toolTip());
+    for (QCheckBox* c : Chec)
+        decrire(c, c->toolTip());
     for (const captions::NomAccessible& n : captions::nomsAccessibles()) {
         const QString nom = QString::fromLatin1(n.nom);
         const QString texte = QString::fromUtf8(selon(langue, n.fr, n.es));
@@ -137,6 +143,13 @@ void FormTalvan::nommerPourLecteurs(Langue langue) {
     }
     for (int i = 0; i < 5; ++i)
         decrireLigne(i);
+    // A field named by its heading takes the heading's new words, of which a listener hears
+    // only by this event.
+    for (QLabel* titre : findChildren<QLabel*>())
+        if (QWidget* champ = titre->buddy()) {
+            QAccessibleEvent evenement(champ, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&evenement);
+        }
 }
 
 // A line holding a reading says whether it is kept, as its green colour shows, then what
@@ -167,10 +180,13 @@ void FormTalvan::Command6_Click() {
         });
     }
     AppliquerLangue(langue());
+    const platform::ProgramIdentity& id = m_services.identity;
     if (auto* version = m_about->findChild<QLabel*>(QStringLiteral("Label4")))
-        version->setText(version->property("Tag").toString() + QStringLiteral(" :") +
-                         QString::number(m_services.identity.majeure) + QLatin1Char('.') +
-                         QString::number(m_services.identity.mineure));
+        version->setText(QStringLiteral("%1 : %2.%3.%4")
+                             .arg(version->property("Tag").toString())
+                             .arg(id.majeure)
+                             .arg(id.mineure)
+                             .arg(id.revision));
     m_about->show();
 }
 

@@ -21,6 +21,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTime>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -111,9 +112,41 @@ void FormTalvan::traduireMessage(platform::Langue langue) {
         return;
     for (const auto l : {platform::Langue::Francais, platform::Langue::Espagnol})
         if (Label7->text() == QString::fromUtf8(captions::texteMessage(*m_message, l))) {
-            Label7->setText(QString::fromUtf8(captions::texteMessage(*m_message, langue)));
+            Label7->traduire(QString::fromUtf8(captions::texteMessage(*m_message, langue)));
             return;
         }
+}
+
+void FormTalvan::annoncerListe(int ligne, bool effacee) {
+    const captions::TextesAnnonces& t = captions::textesAnnonces(langue());
+    const auto u8 = [](const char* s) { return QString::fromUtf8(s); };
+    // A minus sign, which is read as "minus", where the field shows a hyphen.
+    const auto signe = [](QString s) {
+        if (s.startsWith(QLatin1Char('-')))
+            s[0] = QChar(0x2212);
+        return s;
+    };
+    QStringList phrases;
+    bool moyenne = true;
+    if (effacee) {
+        if (ligne >= 0)
+            phrases << u8(t.effacee).arg(ligne + 1);
+        const auto n = std::ranges::count_if(DG, [](QLineEdit* l) { return !l->text().isEmpty(); });
+        phrases << (n == 0 ? u8(t.listeVide) : n == 1 ? u8(t.uneMesure) : u8(t.mesures).arg(n));
+        moyenne = n > 0;
+    } else {
+        const bool gardee = DG[ligne]->palette().color(QPalette::Text) == VertGarde;
+        phrases << u8(t.mesure).arg(
+            QString::number(ligne + 1), signe(DG[ligne]->text()),
+            platform::texte(gardee ? captions::LigneGardee : captions::LigneCandidate, langue()));
+    }
+    if (moyenne)
+        phrases << (Text15->text().isEmpty() ? u8(t.sansMoyenne)
+                                             : u8(t.moyenne).arg(signe(Text15->text())));
+    // A message the press left (the time zone's warning) is said after it.
+    if (!Label7->text().isEmpty())
+        phrases << Label7->text();
+    Label7->annoncer(phrases.join(QLatin1Char(' ')));
 }
 
 void FormTalvan::Command1_Click() {
@@ -124,6 +157,7 @@ void FormTalvan::Command1_Click() {
     const double hauteur = m_hauteur;
     const std::optional<solar::Lecture> position = m_lecturePosition;
     bool dateValide = true;
+    bool ecrite = false;
     try {
         DecSoleil();
     } catch (const solar::CalculError&) {
@@ -148,19 +182,21 @@ void FormTalvan::Command1_Click() {
         if (lecture && !solar::LectureValide(*lecture))
             lecture.reset();
         try {
-            ajouterMesure(solar::DeclinaisonMur(m_etat.AzP, m_etat.k), lecture);
+            ecrite = ajouterMesure(solar::DeclinaisonMur(m_etat.AzP, m_etat.k), lecture);
         } catch (const solar::CalculError&) {
             afficherErreurSaisie();
         }
     }
     indiquerFuseau(); // said again when the line has nothing else to say
+    if (ecrite)
+        annoncerListe(m_etat.Mem, false);
 }
 
-void FormTalvan::ajouterMesure(double d, const std::optional<solar::Lecture>& lecture) {
+bool FormTalvan::ajouterMesure(double d, const std::optional<solar::Lecture>& lecture) {
     if (m_etat.Mem < 0)
         m_etat.Mem = 0;
     if (m_etat.Mem >= 5)
-        return;
+        return false;
     const QString texte =
         QString::fromStdString(solar::FormatDiese0(d, separateur().toStdString()));
     memoriserListe();
@@ -170,6 +206,7 @@ void FormTalvan::ajouterMesure(double d, const std::optional<solar::Lecture>& le
     m_lectures[m_etat.Mem] = lecture;
     DG[m_etat.Mem]->setText(texte);
     MajMoyenne();
+    return true;
 }
 
 void FormTalvan::MajMoyenne() {
@@ -244,6 +281,7 @@ void FormTalvan::Command2_Click() {
     colorerTexte(DG[mem], VertGarde);
     m_etat.Modif = true;
     ++m_etat.Mem;
+    annoncerListe(mem, false);
 }
 
 void FormTalvan::Command3_Click() {
@@ -268,6 +306,7 @@ void FormTalvan::Command3_Click() {
     colorerTexte(DG[i], Qt::black);
     Chec[i]->setChecked(false);
     m_etat.Modif = true;
+    annoncerListe(i, true);
 }
 
 void FormTalvan::Command5_Click() {
@@ -294,6 +333,7 @@ void FormTalvan::Command5_Click() {
     Label7->clear();
     indiquerFuseau();
     m_etat.Modif = true;
+    annoncerListe(-1, true);
 }
 
 const AnalyseLignes& FormTalvan::analyseLignes() {

@@ -32,7 +32,19 @@ private slots:
     // script sees. No run may end in a crash (a core dump).
     void ligneCommande_data() {
         QTest::addColumn<Appel>("appel");
-        QTest::newRow("--help") << Appel{{"--help"}, {}, 0, Usage, ""};
+        QTest::newRow("--help") << Appel{{"--help"}, {"LC_ALL=C"}, 0, Usage, ""};
+        QTest::newRow("--help, French messages")
+            << Appel{{"--help"},
+                     {"LC_ALL=", "LC_MESSAGES=fr_FR.UTF-8"},
+                     0,
+                     "Utilisation : orsaline [--help] [--version]\nTrouve la déclinaison",
+                     ""};
+        QTest::newRow("--help, Spanish")
+            << Appel{{"--help"},
+                     {"LC_ALL=es_ES.UTF-8"},
+                     0,
+                     "Uso: orsaline [--help] [--version]\nHalla la declinación",
+                     ""};
         QTest::newRow("-h, Qt's -platform")
             << Appel{{"-platform", "offscreen", "-h"}, {}, 0, Usage, ""};
         QTest::newRow("--version")

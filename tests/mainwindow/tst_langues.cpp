@@ -55,7 +55,7 @@ private slots:
             const QString aide = b.c("Label8")->property("text").toString(); // 5 lines
             QVERIFY(aide.count('\n') == 4 && aide.split("\r\n", Qt::SkipEmptyParts).size() == 5);
             if (b.coche("Option5_1"))
-                for (const char* l : {"Orsalina", "Adios", "Chec_4=|Utiliser pour le calcul"})
+                for (const char* l : {"Orsalina", "Adiós", "Chec_4=|Usar para el cálculo"})
                     QVERIFY2(b.textes().contains(QString::fromUtf8(l)), l);
         }
         b.w->Timer1_Timer();
@@ -81,8 +81,8 @@ private slots:
         Banc b("f"); // only an exact "F" starts in French
         // Below them, the legal notice: copyright, no warranty, the licence's name.
         for (const auto& [attendu, garantie] :
-             {std::pair{"Acerca de|Versión :3.0|Volver", "SIN NINGUNA GARANTÍA"},
-              std::pair{"A propos|Version :3.0|Retour", "SANS AUCUNE GARANTIE"}}) {
+             {std::pair{"Acerca de|Versión : 3.0.0|Volver", "SIN NINGUNA GARANTÍA"},
+              std::pair{"A propos|Version : 3.0.0|Retour", "SANS AUCUNE GARANTIE"}}) {
             b.clic("Command6");
             QPointer<About> a = b.w->fenetreAbout();
             QVERIFY(a && a->isVisible() && a->isModal());
