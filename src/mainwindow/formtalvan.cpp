@@ -196,7 +196,7 @@ void FormTalvan::construireDate() {
     Label9 = etiquette(this, QStringLiteral("Label9"), QString::fromUtf8("Déclinaison du soleil"),
                        rectTw(5055 - 150, 990, 1440 + 300, 195));
     Label9->setAlignment(Qt::AlignCenter);
-    Text9 = champ(this, QStringLiteral("Text9"), rectTw(6675, 967, 645, 240));
+    Text9 = champ(this, QStringLiteral("Text9"), rectTw(6585, 967, 795, 240));
     Text9->setFont(police(QStringLiteral("MS Sans Serif"), 9.75));
     {
         QPalette p = Text9->palette();

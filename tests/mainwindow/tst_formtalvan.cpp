@@ -29,6 +29,56 @@ private slots:
         }
     }
 
+    // The widest value each read-out can hold shows whole: its sign and its "°" are not cut
+    // by the field's edges. Run with QT_SCALE_FACTOR=1.5 or 2 to check other densities.
+    void chiffresEntiers() {
+        demarrer();
+        const struct {
+            const char* champ;
+            const char* texte; // widest value; digits are all as wide in the designed fonts
+        } cas[] = {
+            {"Text9", "-23,44\u00B0"},
+            {"Text9", "-23.44\u00B0"},
+            {"Text7", "00 min 00 Segundos"},
+            {"Text7", "00 min 00 Secondes"},
+            {"Text8", "00 h 00 m 00 Sec."},
+            {"Text8", "00 h 00 m 00 Seg."},
+            {"Text10", "00.00.00"},
+            {"Text13", "00.00.00"},
+            {"DG_0", "-179,99"},
+            {"Text15", "-179,99"},
+            {"Text12", "179,99"},
+        };
+        for (const char* drapeau : {"Option5_1", "Option5_0"}) {
+            clic(drapeau);
+            for (const auto& k : cas) {
+                QLineEdit* le = c(k.champ);
+                QStyleOptionFrame opt;
+                opt.initFrom(le);
+                opt.rect = le->rect();
+                opt.lineWidth =
+                    le->hasFrame()
+                        ? le->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, le)
+                        : 0;
+                // QLineEdit keeps 2 px of its own on each side of the text.
+                const QRect zone = le->style()
+                                       ->subElementRect(QStyle::SE_LineEditContents, &opt, le)
+                                       .marginsRemoved(le->textMargins())
+                                       .adjusted(2, 0, -2, 0);
+                const QString t = QString::fromUtf8(k.texte);
+                const int largeur =
+                    le->fontMetrics()
+                        .boundingRect(t)
+                        .united(QRect(0, 0, le->fontMetrics().horizontalAdvance(t), 1))
+                        .width();
+                QVERIFY2(largeur <= zone.width(),
+                         qPrintable(u"%1 \"%2\": %3 px in %4 px"_s.arg(k.champ, t)
+                                        .arg(largeur)
+                                        .arg(zone.width())));
+            }
+        }
+    }
+
     // Pasted place values: out of bounds empties the field, a comma reads as a decimal point.
     void saisiesDuLieu_data() {
         QTest::addColumn<QString>("champ");
