@@ -32,7 +32,7 @@ private slots:
     // The widest value each read-out can hold shows whole: its sign and its "°" are not cut
     // by the field's edges. Run with QT_SCALE_FACTOR=1.5 or 2 to check other densities.
     void chiffresEntiers() {
-        demarrer();
+        Fenetre<FormTalvan> b;
         const struct {
             const char* champ;
             const char* texte; // widest value; digits are all as wide in the designed fonts
@@ -50,9 +50,9 @@ private slots:
             {"Text12", "179,99"},
         };
         for (const char* drapeau : {"Option5_1", "Option5_0"}) {
-            clic(drapeau);
+            b.clic(drapeau);
             for (const auto& k : cas) {
-                QLineEdit* le = c(k.champ);
+                QLineEdit* le = b.c<QLineEdit>(k.champ);
                 QStyleOptionFrame opt;
                 opt.initFrom(le);
                 opt.rect = le->rect();
