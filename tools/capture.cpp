@@ -2,7 +2,8 @@
 //   capture <folder>
 // writes main-fr.png, main-es.png, aide.png, lecture-fr.png, lecture-aberrante-fr.png,
 // overlay.png, rapport-menu-fr.png, rapport-menu-es.png, rapport-page-fr.png,
-// rapport-page-es.png and moyenne-fr.png (the result's tooltip) into <folder>.
+// rapport-page-es.png, moyenne-fr.png (the result's tooltip) and horloge-fr.png (the same
+// tooltip with the clock's offset found, at Madrid) into <folder>.
 // The clock is fixed (21 June 2026, 10:30 UT, Paris time zone) and the settings live in
 // memory, so the pictures are the same on every machine and the user's own settings are
 // neither read nor written. Links and the map page are not opened. With
@@ -285,6 +286,31 @@ int main(int argc, char* argv[]) {
         pdf.setOutputFileName(qEnvironmentVariable("ORSALINE_CAPTURE_PDF"));
         if (!ImprimerRapport(f.rapport(), pdf))
             return 1;
+    }
+
+    {
+        // The clock checked from the readings: Madrid, 21 June 2026, five readings an hour
+        // apart on a watch 157 s fast.
+        FakeServices madrid;
+        madrid.clock.reglerZone("Europe/Madrid");
+        for (const auto& [cle, valeur] : {std::pair{"deglat", "40"},
+                                          {"minlat", "25.2"},
+                                          {"deglon", "3"},
+                                          {"minlon", "42"},
+                                          {"lon", "False"}})
+            madrid.settings.valeurs.insert(QStringLiteral("Start/") + QLatin1String(cle),
+                                           QLatin1String(valeur));
+        FormTalvan g(madrid.services());
+        g.Charger();
+        const char* angles[] = {"59,6", "102,6", "128,2", "143,5", "154,4"};
+        for (int i = 0; i < 5; ++i) {
+            madrid.clock.regler(QDateTime(QDate(2026, 6, 21), QTime(12 + i, 12, 10), Qt::UTC));
+            g.Timer1_Timer();
+            controle<QLineEdit>(&g, "Text12")->setText(QLatin1String(angles[i]));
+            cliquer(&g, "Command1");
+            cliquer(&g, "Command2");
+        }
+        enregistrer(infoBulle(g, "Text15"), dossier, QStringLiteral("horloge-fr.png"));
     }
 
     cliquer(&f, "Command8");

@@ -237,7 +237,49 @@ constexpr TextesResultat ResultatEs{
     "Zona horaria utilizada: %1",
 };
 
+constexpr TextesHorloge HorlogeFr{
+    "en avance",
+    "en retard",
+    "Horloge %1 de %2 ± %3 : déclinaison corrigée %4° ± %5° (moyenne brute %6°)",
+    "Mesures décalées d'une heure (heure d'été ?) : déclinaison corrigée %1° ± %2° (moyenne "
+    "brute %3°)",
+    "Horloge contrôlée : pas d'écart significatif (%1 de %2 ± %3)",
+    "Horloge non contrôlable avec ces mesures",
+    "%1 : %2",
+    "une mesure vers %1 permettrait de contrôler l'horloge",
+    "plus aucune heure aujourd'hui ne permettrait de contrôler l'horloge",
+    "en cette saison l'horloge ne peut pas être contrôlée par les mesures : réglez la montre "
+    "sur un signal horaire",
+    "Horloge %1 de %2 d'après les mesures",
+    "Mesures décalées d'une heure (heure d'été ?)",
+    "Corriger l'heure des mesures (%1)",
+    "Heures des mesures %1 corrigées de %2",
+};
+
+constexpr TextesHorloge HorlogeEs{
+    "adelantado",
+    "atrasado",
+    "Reloj %1 %2 ± %3: declinación corregida %4° ± %5° (media sin corregir %6°)",
+    "Medidas desplazadas una hora (¿horario de verano?): declinación corregida %1° ± %2° "
+    "(media sin corregir %3°)",
+    "Reloj comprobado: sin desfase significativo (%1 %2 ± %3)",
+    "Reloj no comprobable con estas medidas",
+    "%1: %2",
+    "una medida hacia las %1 permitiría comprobar el reloj",
+    "ninguna hora de lo que queda de hoy permitiría comprobar el reloj",
+    "en esta época del año el reloj no puede comprobarse con las medidas: ponga el reloj en "
+    "hora con una señal horaria",
+    "Reloj %1 %2 según las medidas",
+    "Medidas desplazadas una hora (¿horario de verano?)",
+    "Corregir la hora de las medidas (%1)",
+    "Horas de las medidas %1 corregidas en %2",
+};
+
 } // namespace
+
+const TextesHorloge& textesHorloge(Langue langue) {
+    return platform::selon(langue, HorlogeFr, HorlogeEs);
+}
 
 const TextesLecture& textesLecture(Langue langue) {
     return platform::selon(langue, LectureFr, LectureEs);

@@ -129,4 +129,23 @@ struct TextesResultat {
 };
 const TextesResultat& textesResultat(Langue langue);
 
+// The clock's offset fitted from the readings. Durations as "2 min 37 s".
+struct TextesHorloge {
+    const char* avance;        // the clock was fast
+    const char* retard;        // slow
+    const char* corrigee;      // %1 avance/retard, %2 offset, %3 its SE, %4 D, %5 SE(D), %6 average
+    const char* decalageHeure; // %1 D, %2 SE(D), %3 average
+    const char* controlee;     // %1 avance/retard, %2 offset, %3 its SE
+    const char* nonControlable;
+    const char* joindre; // %1 nonControlable, %2 the advice
+    const char* conseil; // %1 "15 h 20"
+    const char* plusAujourdhui;
+    const char* saison;
+    const char* messageCorrigee; // %1 avance/retard, %2 offset
+    const char* messageDecalage;
+    const char* action;  // %1 the shift, signed
+    const char* rapport; // %1 the lines ("1, 2, 3"), %2 the shift, signed
+};
+const TextesHorloge& textesHorloge(Langue langue);
+
 } // namespace captions

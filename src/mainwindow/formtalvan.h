@@ -5,6 +5,7 @@
 #include "platform/langue.h"
 #include "platform/services.h"
 #include "rapport/rapport.h"
+#include "solar/ajustement.h"
 
 #include <QDate>
 #include <QPointer>
@@ -74,6 +75,11 @@ struct AnalyseLignes {
     std::array<std::optional<solar::Aberration>, 5> aberrations;
     // A line out of the band whose reading fits with its instant moved by an hour.
     std::array<std::optional<solar::GlissementHeure>, 5> glissements;
+    // The clock's offset fitted from the ticked lines that have a reading (those marked in
+    // `ajustees`), and where one more reading would tell it when it cannot.
+    std::optional<solar::AjustementHorloge> horloge;
+    std::optional<solar::ConseilHorloge> conseil;
+    std::array<bool, 5> ajustees{};
 };
 
 class FormTalvan : public QWidget {
@@ -215,6 +221,14 @@ private:
     // readers' texts, set only when what they say changes.
     void decrireMoyenne(const std::vector<double>& valeurs);
     void indiquerFuseau();
+    // The clock's offset (formtalvan_horloge.cpp): the result's line, the message, the
+    // correction of the readings' instants.
+    void ajusterHorloge(AnalyseLignes& a) const;
+    QString texteHorloge(const AnalyseLignes& a) const;
+    QStringList lignesHorlogeRapport() const;
+    void signalerHorloge();
+    void corrigerHeures();
+    bool preparerActionHorloge(); // names the action; false while no correction is offered
 
     platform::Services m_services;
     EtatFormTalvan m_etat;
@@ -240,11 +254,17 @@ private:
     QPointer<Droite> m_droite;
     DialoguesRapport m_dialoguesRapport = DialoguesRapport::standard();
     std::array<QAction*, 3> m_actionsRapport{}; // copy, save as CSV, print
-    QString m_dossierRapport;                   // where the last CSV went
-    struct CleMoyenne {                         // what the result's texts were made from
+    QAction* m_actionHorloge = nullptr;         // shift the readings by the clock's offset
+    QString m_messageHorloge;                   // the clock's message last put into Label7
+    // Seconds the instants of each line were moved by "Corriger l'heure des mesures".
+    std::array<double, 5> m_heuresCorrigees{};
+    QString m_dossierRapport; // where the last CSV went
+    struct CleMoyenne {       // what the result's texts were made from
         std::vector<double> valeurs;
         QString resultat, locale;
         platform::Langue langue{};
+        std::optional<solar::AjustementHorloge> horloge;
+        std::optional<solar::ConseilHorloge> conseil;
         bool operator==(const CleMoyenne&) const = default;
     };
     std::optional<CleMoyenne> m_cleMoyenne; // reset: the texts are made again

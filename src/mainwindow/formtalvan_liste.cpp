@@ -204,6 +204,7 @@ bool FormTalvan::ajouterMesure(double d, const std::optional<solar::Lecture>& le
     // again what still does.
     Label7->clear();
     m_lectures[m_etat.Mem] = lecture;
+    m_heuresCorrigees[m_etat.Mem] = 0;
     DG[m_etat.Mem]->setText(texte);
     MajMoyenne();
     return true;
@@ -302,6 +303,7 @@ void FormTalvan::Command3_Click() {
     }
     const int i = m_etat.Mem;
     m_lectures[i].reset();
+    m_heuresCorrigees[i] = 0;
     DG[i]->clear();
     colorerTexte(DG[i], Qt::black);
     Chec[i]->setChecked(false);
@@ -318,6 +320,7 @@ void FormTalvan::Command5_Click() {
     memoriserListe();
     for (int i = 0; i < 5; ++i) {
         m_lectures[i].reset();
+        m_heuresCorrigees[i] = 0;
         DG[i]->clear();
         colorerTexte(DG[i], Qt::black);
         Chec[i]->setChecked(false);
@@ -367,6 +370,7 @@ const AnalyseLignes& FormTalvan::analyseLignes() {
             }
         }
     }
+    ajusterHorloge(a);
     m_analyse = std::move(a);
     marquerLignes();
     return m_analyse;

@@ -33,7 +33,9 @@ QString nomAccessible(const char* objet, platform::Langue langue) {
 // Text15's tooltip, accessible name and description, from the ticked numeric values.
 void FormTalvan::decrireMoyenne(const std::vector<double>& valeurs) {
     const platform::Langue lang = langue();
-    CleMoyenne cle{valeurs, Text15->text(), QLocale().name(), lang};
+    const AnalyseLignes& analyse = analyseLignes();
+    CleMoyenne cle{valeurs, Text15->text(),  QLocale().name(),
+                   lang,    analyse.horloge, analyse.conseil};
     if (m_cleMoyenne == cle)
         return;
     m_cleMoyenne = std::move(cle);
@@ -52,8 +54,14 @@ void FormTalvan::decrireMoyenne(const std::vector<double>& valeurs) {
                              .arg(QLocale().toString(stats->nombre), degres(d->ecartType),
                                   degres(d->erreurType), degres(d->etendue));
     }
+    // The clock's line only beside a result the field shows.
+    const QString horloge = mots.isEmpty() ? QString() : texteHorloge(analyse);
+    QStringList description;
+    for (const QString& s : {dispersion, horloge})
+        if (!s.isEmpty())
+            description << s;
     QStringList bulle;
-    for (const QString& s : {mots, dispersion, AideRaccourcisRapport(lang)})
+    for (const QString& s : {mots, dispersion, horloge, AideRaccourcisRapport(lang)})
         if (!s.isEmpty())
             bulle << s;
     Text15->setToolTip(bulle.join(QLatin1Char('\n')));
@@ -61,8 +69,10 @@ void FormTalvan::decrireMoyenne(const std::vector<double>& valeurs) {
     const QString nomComplet = mots.isEmpty() ? nom : nom + QStringLiteral(" : ") + mots;
     if (Text15->accessibleName() != nomComplet)
         Text15->setAccessibleName(nomComplet);
-    if (Text15->accessibleDescription() != dispersion)
-        Text15->setAccessibleDescription(dispersion);
+    const QString texteDescription = description.join(QLatin1Char('\n'));
+    if (Text15->accessibleDescription() != texteDescription)
+        Text15->setAccessibleDescription(texteDescription);
+    signalerHorloge();
 }
 
 // The UTC offset the times are taken with, on the local time's field and heading; and the
@@ -86,8 +96,11 @@ void FormTalvan::indiquerFuseau() {
         !Text3->text().trimmed().isEmpty() && solar::FuseauEloigne(secondes, m_etat.Lon);
     const QString avertissement =
         u8(captions::texteMessage(captions::Message::FuseauEloigne, langue()));
-    if (eloigne && Label7->text().isEmpty())
+    const bool libre = Label7->text().isEmpty() ||
+                       (!m_messageHorloge.isEmpty() && Label7->text() == m_messageHorloge);
+    if (eloigne && libre)
         afficherMessage(captions::Message::FuseauEloigne);
     else if (!eloigne && Label7->text() == avertissement)
         Label7->clear();
+    signalerHorloge();
 }

@@ -95,6 +95,7 @@ Rapport FormTalvan::rapport() const {
     r.lignes = lignesRapport();
     r.moyenne = m_etat.Moy;
     r.statistiques = StatistiquesLignes(r.lignes);
+    r.horloge = lignesHorlogeRapport();
     return r;
 }
 
@@ -117,6 +118,9 @@ void FormTalvan::installerRapport() {
         addAction(a);
         m_actionsRapport[i] = a;
     }
+    m_actionHorloge = new QAction(this);
+    m_actionHorloge->setObjectName(QStringLiteral("ActionCorrigerHeures"));
+    connect(m_actionHorloge, &QAction::triggered, this, &FormTalvan::corrigerHeures);
     auto* copie = new CopieSansSelection(this);
     for (QLineEdit* champ : findChildren<QLineEdit*>())
         champ->installEventFilter(copie);
@@ -149,6 +153,11 @@ void FormTalvan::menuRapport(QLineEdit* champ, const QPoint& position) {
     menu->insertActions(premiere,
                         QList<QAction*>(m_actionsRapport.begin(), m_actionsRapport.end()));
     menu->insertSeparator(premiere);
+    // The correction of the clock, on the result's menu while the fit offers it.
+    if (champ == Text15 && preparerActionHorloge()) {
+        menu->insertAction(menu->actions().value(0), m_actionHorloge);
+        menu->insertSeparator(premiere);
+    }
     menu->popup(champ->mapToGlobal(position));
 }
 

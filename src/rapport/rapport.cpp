@@ -200,6 +200,7 @@ QString TexteRapport(const Rapport& r) {
     l << QString() << texteMoyenne(r, t);
     if (const QString d = texteDispersion(r, t); !d.isEmpty())
         l << d;
+    l << r.horloge;
     return l.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
@@ -219,6 +220,12 @@ QByteArray CsvRapport(const Rapport& r) {
             continue;
         csv +=
             LigneCsv(l.texte.toStdString(), l.cochee, l.lecture, platform::nombreLocal(l.texte), f);
+        csv += FinLigneCsv;
+    }
+    // The clock's lines as summary rows: the text in the first field, the others empty.
+    for (const QString& h : r.horloge) {
+        csv += ChampCsv(h.toStdString(), f);
+        csv += std::string(std::size(t.enteteCsv) - 1, f.separateur);
         csv += FinLigneCsv;
     }
     return QByteArray::fromStdString(csv);
@@ -450,6 +457,10 @@ void DessinerRapport(QPainter& p, const QRectF& zone, double dpi, const Rapport&
     if (const QString d = texteDispersion(r, t); !d.isEmpty()) {
         y += 1 * mm;
         paragraphe(p, gauche, y, largeur, d, police(10));
+    }
+    for (const QString& h : r.horloge) {
+        y += 1 * mm;
+        paragraphe(p, gauche, y, largeur, h, police(10));
     }
     y += 8 * mm;
 

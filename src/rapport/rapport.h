@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 
@@ -34,6 +35,9 @@ struct Rapport {
     std::optional<double> moyenne;
     // Of the ticked lines that hold a number; a spread only from two of them on.
     std::optional<solar::Statistiques> statistiques;
+    // The clock's offset as the readings tell it, then the lines whose times were corrected
+    // and by how much; in the report's language.
+    QStringList horloge;
 };
 
 // The statistics of the ticked lines whose text is a number in the user's regional format.

@@ -53,6 +53,8 @@ struct AjustementHorloge {
     double erreurDeclinaison = 0; // SE(D), degrees
     double sigma = 0;             // degrees
     double residuMax = 0;         // largest |r_i|, degrees
+
+    friend bool operator==(const AjustementHorloge&, const AjustementHorloge&) = default;
 };
 
 // The fit and its verdict for the ticked readings that have an instant; nullopt with fewer
@@ -67,6 +69,8 @@ struct ConseilHorloge {
     std::optional<double> heureLocale;
     // Whether any time of that day, ahead or gone, would do.
     bool possibleCeJour = false;
+
+    friend bool operator==(const ConseilHorloge&, const ConseilHorloge&) = default;
 };
 
 // Times of the day jour/mois/annee (local, offset decalage in seconds, east positive) from

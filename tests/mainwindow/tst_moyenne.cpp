@@ -154,6 +154,76 @@ private slots:
         QCOMPARE(b.c("Text10")->toolTip(),
                  QString::fromUtf8("Fuseau horaire utilisé : UTC+00:00, UTC"));
     }
+
+    // The clock's example 1: Madrid (40° 25,2' N, 3° 42' W), 21 June 2026, UTC+2, five
+    // readings an hour apart on a clock 157 s fast. Each reading's declination at its
+    // corrected instant, from tools/seance_horloge.py (NOAA): 24.855, 24.632, 24.776, 24.752,
+    // 24.831.
+    void horloge() {
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        Fenetre<FormTalvan> b("F", "2026-06-21T12:12:10Z", "Europe/Madrid",
+                              {{"deglat", "40"},
+                               {"minlat", "25.2"},
+                               {"deglon", "3"},
+                               {"minlon", "42"},
+                               {"lon", "False"}});
+        const QStringList angles{"59,6", "102,6", "128,2", "143,5", "154,4"};
+        for (int i = 0; i < 5; ++i) {
+            b.fakes.clock.regler(QDateTime(QDate(2026, 6, 21), QTime(12 + i, 12, 10), Qt::UTC));
+            b.c<QLineEdit>("Text12")->setText(angles[i]);
+            QTest::keyClick(b.c("Text12"), Qt::Key_Return);
+            b.clic("Command2");
+        }
+        auto* t15 = b.c("Text15");
+        const auto menu = [&] {
+            QContextMenuEvent clic(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                   t15->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(t15, &clic);
+            auto* m = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            const QAction* a = m ? m->actions().value(0) : nullptr;
+            const QString texte = a ? a->text() : QString();
+            if (m)
+                m->close();
+            return texte;
+        };
+        const QString fr = QString::fromUtf8("Horloge en avance de 2 min 37 s ± 29 s : déclinaison "
+                                             "corrigée 24,77° ± 0,23° (moyenne brute 25,83°)");
+        QVERIFY2(t15->toolTip().split('\n').contains(fr), qPrintable(t15->toolTip()));
+        QVERIFY(t15->accessibleDescription().split('\n').contains(fr));
+        QCOMPARE(b.texte("Label7"), "Horloge en avance de 2 min 37 s d'après les mesures");
+        QCOMPARE(menu(), QString::fromUtf8("Corriger l'heure des mesures (−2 min 37 s)"));
+
+        b.clic("Option5_1");
+        QVERIFY(t15->toolTip().split('\n').contains(QString::fromUtf8(
+            "Reloj adelantado 2 min 37 s ± 29 s: declinación corregida 24,77° ± 0,23° (media "
+            "sin corregir 25,83°)")));
+        QCOMPARE(b.texte("Label7"),
+                 QString::fromUtf8("Reloj adelantado 2 min 37 s según las medidas"));
+        QCOMPARE(menu(), QString::fromUtf8("Corregir la hora de las medidas (−2 min 37 s)"));
+
+        const auto avant = b.w->lectureDeLigne(0);
+        b.c<QAction>("ActionCorrigerHeures")->trigger();
+        const double attendus[] = {24.855, 24.632, 24.776, 24.752, 24.831};
+        for (int i = 0; i < 5; ++i)
+            QVERIFY2(std::abs(QLocale().toDouble(b.texte(QStringLiteral("DG_%1").arg(i))) -
+                              attendus[i]) <= 0.015,
+                     qPrintable(b.texte(QStringLiteral("DG_%1").arg(i))));
+        const auto apres = b.w->lectureDeLigne(0);
+        QVERIFY(avant && apres);
+        QVERIFY(std::abs((apres->gmt - avant->gmt) * 86400 + 157) <= 3);
+        QVERIFY(t15->toolTip().contains(
+            QString::fromUtf8("Reloj comprobado: sin desfase significativo")));
+        QCOMPARE(b.texte("Label7"), QString());
+        QCOMPARE(menu(), QString::fromUtf8("Copiar el informe"));
+        const QString rapport = TexteRapport(b.w->rapport());
+        QVERIFY(
+            rapport.contains(QString::fromUtf8("\nReloj comprobado: sin desfase significativo")));
+        QVERIFY(rapport.contains(QString::fromUtf8(
+            "\nHoras de las medidas 1, 2, 3, 4, 5 corregidas en \u22122 min 37 s\n")));
+        QVERIFY(QString::fromUtf8(CsvRapport(b.w->rapport()))
+                    .contains(QString::fromUtf8(
+                        "\r\nHoras de las medidas 1, 2, 3, 4, 5 corregidas en \u22122 min 37 s;")));
+    }
 };
 
 QTEST_MAIN(TestMoyenne)
