@@ -246,6 +246,7 @@ private:
     std::array<std::optional<solar::Lecture>, 5> m_lectures; // what "Calcul" wrote, by line
     AnalyseLignes m_analyse;
     std::optional<mesures::EtatListe> m_annulation; // the list before its last change
+    std::array<double, 5> m_heuresCorrigeesAvant{}; // and its lines' clock corrections
 
     double m_hauteur = 0;                       // sun altitude of the last PosSoleil, degrees
     std::optional<captions::Message> m_message; // the last message put into Label7

@@ -164,6 +164,7 @@ void FormTalvan::corrigerHeures() {
         afficherErreurSaisie();
         return;
     }
+    memoriserListe();
     for (int i = 0; i < 5; ++i)
         if (lectures[i]) {
             m_lectures[i] = lectures[i]; // before the text, which must match it

@@ -7,8 +7,8 @@
 #include "rapport/textesrapport.h"
 #include "solar/calculerror.h"
 #include "solar/observation.h"
-#include "solar/sunposition.h"
 #include "solar/statistiques.h"
+#include "solar/sunposition.h"
 #include "solar/textformat.h"
 
 #include <QAction>
@@ -80,12 +80,14 @@ mesures::EtatListe FormTalvan::etatListe() const {
 
 void FormTalvan::memoriserListe() {
     m_annulation = etatListe();
+    m_heuresCorrigeesAvant = m_heuresCorrigees;
 }
 
 void FormTalvan::annulerListe() {
     if (!m_annulation)
         return;
     const mesures::EtatListe e = *std::exchange(m_annulation, std::nullopt);
+    m_heuresCorrigees = m_heuresCorrigeesAvant;
     m_etat.Mem = std::int16_t(e.mem);
     for (int i = 0; i < 5; ++i) {
         m_lectures[i] = e.lignes[i].lecture;

@@ -223,6 +223,11 @@ private slots:
         QVERIFY(QString::fromUtf8(CsvRapport(b.w->rapport()))
                     .contains(QString::fromUtf8(
                         "\r\nHoras de las medidas 1, 2, 3, 4, 5 corregidas en \u22122 min 37 s;")));
+
+        // Undo (Ctrl+Z) gives back the readings as taken, and the report no longer says corrected.
+        b.c<QAction>("ActionAnnulerListe")->trigger();
+        QCOMPARE(b.w->lectureDeLigne(0), avant);
+        QVERIFY(!TexteRapport(b.w->rapport()).contains(QString::fromUtf8("corregidas")));
     }
 };
 
