@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR=${FUZZ_BUILD_DIR:-build-fuzz}
 SECONDS_PER_TARGET=${FUZZ_SECONDS:-20}
-TARGETS=(fuzz_val fuzz_heure fuzz_formats fuzz_soleil fuzz_liste)
+TARGETS=(fuzz_val fuzz_heure fuzz_formats fuzz_soleil fuzz_lecture fuzz_liste)
 
 # clang 14 and its runtimes (libFuzzer, the sanitizers).
 . scripts/paquets.sh

@@ -26,52 +26,33 @@ void Canvas::largeurTrait(int largeur) {
     m_largeur = largeur;
 }
 
-void Canvas::ligne(QPointF de, QPointF a, const QColor& couleur) {
-    Primitive p;
-    p.genre = Primitive::Genre::Ligne;
-    p.p1 = de;
-    p.p2 = a;
+Primitive& Canvas::ajouter(Primitive::Genre genre, QPointF p1, const QColor& couleur) {
+    Primitive& p = m_primitives.emplace_back();
+    p.genre = genre;
+    p.p1 = p1;
     p.couleur = couleur;
     p.style = m_style;
     p.largeur = m_largeur;
-    m_primitives.append(std::move(p));
     update();
+    return p;
+}
+
+void Canvas::ligne(QPointF de, QPointF a, const QColor& couleur) {
+    ajouter(Primitive::Genre::Ligne, de, couleur).p2 = a;
 }
 
 void Canvas::cercle(QPointF centre, double rayon, const QColor& couleur) {
-    Primitive p;
-    p.genre = Primitive::Genre::Cercle;
-    p.p1 = centre;
-    p.rayon = rayon;
-    p.couleur = couleur;
-    p.style = m_style;
-    p.largeur = m_largeur;
-    m_primitives.append(std::move(p));
-    update();
+    ajouter(Primitive::Genre::Cercle, centre, couleur).rayon = rayon;
 }
 
 void Canvas::arc(QPointF centre, double rayon, const QColor& couleur, double debut) {
-    Primitive p;
-    p.genre = Primitive::Genre::Arc;
-    p.p1 = centre;
+    Primitive& p = ajouter(Primitive::Genre::Arc, centre, couleur);
     p.rayon = rayon;
     p.debut = debut;
-    p.couleur = couleur;
-    p.style = m_style;
-    p.largeur = m_largeur;
-    m_primitives.append(std::move(p));
-    update();
 }
 
 void Canvas::texte(QPointF position, const QString& texte) {
-    Primitive p;
-    p.genre = Primitive::Genre::Texte;
-    p.p1 = position;
-    p.style = m_style;
-    p.largeur = m_largeur;
-    p.texte = texte;
-    m_primitives.append(std::move(p));
-    update();
+    ajouter(Primitive::Genre::Texte, position, QColor()).texte = texte;
 }
 
 double Canvas::largeurTwips() const {

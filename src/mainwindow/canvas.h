@@ -34,6 +34,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // A new primitive in the current pen, its other fields left to the caller.
+    Primitive& ajouter(Primitive::Genre genre, QPointF p1, const QColor& couleur);
+
     QVector<Primitive> m_primitives;
     int m_style = 0;
     int m_largeur = 1;

@@ -52,6 +52,7 @@ struct EtatFormTalvan {
                                      // none while no ticked line gives one
     double GMT = 0;                  // universal time of day
     double Hl = 0;                   // local time of day
+    int Decalage = 0;                // UTC offset Hl - GMT was taken with, seconds, east positive
     double Hv = 0;                   // apparent solar time of the place
     bool ModifHl = false;            // the local time is typed by hand
     bool ModifTU = false;            // the universal time is typed by hand
@@ -211,7 +212,7 @@ private:
     void suivreLaDate(const QDate& jour);
     void montrerDate(const QDate& jour);
     void effacerDiagrammes();
-    double decalageHeures(double heureTapee, bool tapeeEnTU) const;
+    int decalageSecondes(double heureTapee, bool tapeeEnTU) const;
     double gmtDuJour(const QDateTime& utc, const QDateTime& local) const;
     void installerRapport();
     void traduireRapport(platform::Langue langue);

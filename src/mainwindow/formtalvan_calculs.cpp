@@ -138,8 +138,7 @@ void FormTalvan::PosSoleil() {
         l.jour = static_cast<int>(j), l.mois = static_cast<int>(m), l.annee = static_cast<int>(a);
         l.gmt = m_etat.GMT;
         l.heureLocale = m_etat.Hl;
-        // Whole seconds: the offsets of zones are, and Hl - GMT is one up to rounding.
-        l.decalage = static_cast<int>(std::lround((m_etat.Hl - m_etat.GMT) * 86400));
+        l.decalage = m_etat.Decalage;
         l.lat = m_etat.Lat, l.lon = m_etat.Lon;
         l.azimut = p.azimut, l.hauteur = p.hauteur;
         m_lecturePosition = l;

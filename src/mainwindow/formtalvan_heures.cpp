@@ -43,9 +43,9 @@ double FormTalvan::gmtDuJour(const QDateTime& utc, const QDateTime& local) const
     return heures / 24 + static_cast<double>(local.date().daysTo(utc.date()));
 }
 
-// Offset of the computer's zone, in days, in force when the typed time was read: at the
+// Offset of the computer's zone, seconds, in force when the typed time was read: at the
 // date of the date lists with the typed time, or now when the lists hold no valid date.
-double FormTalvan::decalageHeures(double heureTapee, bool tapeeEnTU) const {
+int FormTalvan::decalageSecondes(double heureTapee, bool tapeeEnTU) const {
     const platform::Clock& horloge = m_services.clock;
     QDate date;
     if (const auto d = dateDesListes()) {
@@ -62,7 +62,7 @@ double FormTalvan::decalageHeures(double heureTapee, bool tapeeEnTU) const {
         secondes = tapeeEnTU ? horloge.decalageUtcInstant(QDateTime(date, heure, Qt::UTC))
                              : horloge.decalageUtc(date, heure);
     }
-    return secondes / 86400.0;
+    return secondes;
 }
 
 void FormTalvan::montrerDate(const QDate& jour) {
@@ -91,21 +91,24 @@ void FormTalvan::MajHeures() {
         const QDateTime utc = m_services.clock.maintenantUtc();
         const QDateTime local = utc.toOffsetFromUtc(m_services.clock.decalageUtcInstant(utc));
         suivreLaDate(local.date());
+        m_etat.Decalage = local.offsetFromUtc();
         m_etat.Hl = fractionDuJour(local.time());
         m_etat.GMT = gmtDuJour(utc, local);
     }
     if (m_etat.ModifTU) {
         // A time that cannot be read leaves the previous one.
         if (const auto t = solar::LireHeure(Text11->text().toStdString())) {
+            m_etat.Decalage = decalageSecondes(*t, true);
             m_etat.GMT = *t;
-            m_etat.Hl = m_etat.GMT + decalageHeures(*t, true);
+            m_etat.Hl = m_etat.GMT + m_etat.Decalage / 86400.0;
         }
         colorerTexte(Label16, QColor(255, 0, 0), QPalette::WindowText);
     }
     if (m_etat.ModifHl) {
         if (const auto t = solar::LireHeure(Text10->text().toStdString())) {
+            m_etat.Decalage = decalageSecondes(*t, false);
             m_etat.Hl = *t;
-            m_etat.GMT = m_etat.Hl - decalageHeures(*t, false);
+            m_etat.GMT = m_etat.Hl - m_etat.Decalage / 86400.0;
         }
         colorerTexte(Label15, QColor(255, 0, 0), QPalette::WindowText);
     }

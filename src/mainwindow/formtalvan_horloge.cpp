@@ -67,17 +67,14 @@ void FormTalvan::ajusterHorloge(AnalyseLignes& a) const {
         return;
     const auto [j, m, an] = *date;
     const QDate jour(static_cast<int>(an), static_cast<int>(m), static_cast<int>(j));
-    const double jours = m_etat.Hl - m_etat.GMT; // offset in use, days
-    if (!jour.isValid() || j != std::floor(j) || m != std::floor(m) || an != std::floor(an) ||
-        !std::isfinite(jours) || std::fabs(jours) > 1)
+    if (!jour.isValid() || j != std::floor(j) || m != std::floor(m) || an != std::floor(an))
         return;
     const QDateTime maintenant = m_services.clock.maintenantLocal();
     double depuis = jour > maintenant.date() ? 0.0 : 1.0;
     if (jour == maintenant.date())
         depuis = maintenant.time().msecsSinceStartOfDay() / 86400000.0;
     a.conseil = solar::PlanifierMesure(lectures, jour.day(), jour.month(), jour.year(),
-                                       static_cast<int>(std::lround(jours * 86400)),
-                                       a.statistiques->moyenne, depuis);
+                                       m_etat.Decalage, a.statistiques->moyenne, depuis);
 }
 
 // The result's line about the clock; empty without three ticked readings at one place.

@@ -4,12 +4,12 @@
 #include "mainwindow/captions.h"
 #include "mainwindow/controls.h"
 #include "mainwindow/formtalvan.h"
+#include "solar/observation.h"
 #include "solar/statistiques.h"
 
 #include <QLineEdit>
 #include <QLocale>
 #include <cmath>
-#include <cstdlib>
 
 namespace {
 
@@ -80,12 +80,8 @@ void FormTalvan::decrireMoyenne(const std::vector<double>& valeurs) {
 // 15 h). The warning gives way to any other message: it is written only into an empty
 // line, and taken away only while the line still shows it.
 void FormTalvan::indiquerFuseau() {
-    // Hl - GMT is the offset the last MajHeures used, whether the clock runs or a time was
-    // typed; day fractions.
-    const double jours = m_etat.Hl - m_etat.GMT;
-    if (!std::isfinite(jours) || std::abs(jours) > 1)
-        return;
-    const int secondes = static_cast<int>(std::lround(jours * 86400));
+    // The offset the last MajHeures used, whether the clock runs or a time was typed.
+    const int secondes = m_etat.Decalage;
     QString fuseau = QStringLiteral("UTC") + QString::fromStdString(solar::TexteDecalage(secondes));
     if (const QString nom = m_services.clock.nomFuseau(); !nom.isEmpty())
         fuseau += QStringLiteral(", ") + nom;
@@ -96,11 +92,8 @@ void FormTalvan::indiquerFuseau() {
         Text10->setAccessibleDescription(bulle);
     }
 
-    // The place's longitude is west positive: its mean solar time is UTC - Lon / 15 h.
-    // Differences are taken round the day: UTC+14 at 150° west is 24 h - 4 h away.
-    const double ecart = std::remainder(secondes / 3600.0 + m_etat.Lon / 15, 24.0);
     const bool eloigne =
-        !Text3->text().trimmed().isEmpty() && std::isfinite(ecart) && std::abs(ecart) > 3;
+        !Text3->text().trimmed().isEmpty() && solar::FuseauEloigne(secondes, m_etat.Lon);
     const QString avertissement =
         u8(captions::texteMessage(captions::Message::FuseauEloigne, langue()));
     const bool libre = Label7->text().isEmpty() ||

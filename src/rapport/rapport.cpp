@@ -6,6 +6,7 @@
 #include "rapport/textesrapport.h"
 #include "rapport/trace.h"
 #include "solar/calculerror.h"
+#include "solar/observation.h"
 #include "solar/textformat.h"
 
 #include <QFontMetricsF>
@@ -157,17 +158,12 @@ std::optional<solar::Statistiques> StatistiquesLignes(const std::array<LigneRapp
 QString OrientationMur(double d, platform::Langue langue) {
     const TextesRapport& t = textesRapport(langue);
     const auto degres = [](double x) { return QLocale().toString(x, 'f', 2); };
-    const long long c = std::llround(d * 100); // hundredths of a degree
-    // Azimuth of the wall's face from north through east: south is 180, west 270.
-    const QString azimut = degres(static_cast<double>(((18000 + c) % 36000 + 36000) % 36000) / 100);
-    const long long a = std::llabs(c);
-    if (a == 0 || a == 9000 || a == 18000) {
-        const int i = a == 0 ? 0 : a == 18000 ? 2 : c > 0 ? 1 : 3;
-        return u8(t.plein[i]).arg(azimut);
-    }
-    const bool nord = a > 9000;
-    const int i = (nord ? 2 : 0) + (c > 0 ? 1 : 0);
-    return u8(t.depuis[i]).arg(degres(static_cast<double>(nord ? 18000 - a : a) / 100), azimut);
+    const solar::OrientationMur o = solar::Orientation(d);
+    // The tables follow the order of OrientationMur::Sens: four due ways, then four others.
+    const int i = static_cast<int>(o.sens);
+    if (i < 4)
+        return u8(t.plein[i]).arg(degres(o.azimut));
+    return u8(t.depuis[i - 4]).arg(degres(o.ecart), degres(o.azimut));
 }
 
 QString TexteRapport(const Rapport& r) {

@@ -21,11 +21,6 @@ double SiecleJulien(double jd) {
     return Fini((jd - Epoque1900) / JoursSiecle, "SiecleJulien");
 }
 
-double Radians(double x) {
-    const double q = x / 360.0;
-    return Fini((q + q) * Pi, "Radians");
-}
-
 double Modulo360(double x) {
     Fini(x, "Modulo360");
     if (x >= 0.0 && x <= 360.0)

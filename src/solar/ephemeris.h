@@ -12,9 +12,6 @@ float HeureGMT(int heures, int minutes, int secondes);
 // Julian centuries of 36525 days since JD 2415020.0.
 double SiecleJulien(double jd);
 
-// Degrees to radians with pi = 3.141592653589.
-double Radians(double x);
-
 // An angle in degrees brought into 0..360; 0 and 360 are returned unchanged.
 // Throws CalculError when floor(x) does not fit a 32-bit signed integer.
 double Modulo360(double x);

@@ -6,6 +6,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 #include <string>
 
@@ -80,6 +81,29 @@ std::optional<double> Moyenne(const std::vector<double>& valeurs) {
     if (m < -180.0)
         m += 360.0;
     return m;
+}
+
+OrientationMur Orientation(double d) {
+    using Sens = OrientationMur::Sens;
+    const long long c = std::llround(d * 100); // hundredths of a degree
+    // South is 180, west 270.
+    const double azimut = static_cast<double>(((18000 + c) % 36000 + 36000) % 36000) / 100;
+    const long long a = std::llabs(c);
+    if (a == 0)
+        return {Sens::PleinSud, 0, azimut};
+    if (a == 18000)
+        return {Sens::PleinNord, 0, azimut};
+    if (a == 9000)
+        return {c > 0 ? Sens::PleinOuest : Sens::PleinEst, 0, azimut};
+    if (a < 9000)
+        return {c > 0 ? Sens::OuestDuSud : Sens::EstDuSud, static_cast<double>(a) / 100, azimut};
+    return {c > 0 ? Sens::OuestDuNord : Sens::EstDuNord, static_cast<double>(18000 - a) / 100,
+            azimut};
+}
+
+bool FuseauEloigne(int decalage, double lonOuest) {
+    const double ecart = std::remainder(decalage / 3600.0 + lonOuest / 15, 24.0);
+    return std::isfinite(ecart) && std::abs(ecart) > 3;
 }
 
 bool MoyenneHorsLimites(double moy) {

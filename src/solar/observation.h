@@ -35,4 +35,30 @@ std::optional<double> Moyenne(const std::vector<double>& valeurs);
 // Whether an average, as shown with two decimals, is outside -180..180.
 bool MoyenneHorsLimites(double moy);
 
+// A wall's orientation as words say it, from its declination d (degrees from south, west
+// positive, within -180..180) rounded to the hundredth as the result shows it. A face
+// within 90 of south is counted from south, beyond from north.
+struct OrientationMur {
+    enum class Sens {
+        PleinSud,
+        PleinOuest,
+        PleinNord,
+        PleinEst,
+        EstDuSud,
+        OuestDuSud,
+        EstDuNord,
+        OuestDuNord
+    };
+    Sens sens;
+    double ecart;  // degrees from south or north, 0 for a face due one way, hundredths
+    double azimut; // the face's azimuth, degrees from north through east, 0..360, hundredths
+};
+OrientationMur Orientation(double d);
+
+// Whether the computer's UTC offset (seconds, east positive) is more than 3 hours from the
+// place's mean solar time (UTC - lonOuest / 15 hours; lonOuest in degrees, west positive),
+// the difference taken round the day: UTC+14 at 150 degrees west is 24 - 4 hours away, 4.
+// False when the longitude is not a number.
+bool FuseauEloigne(int decalage, double lonOuest);
+
 } // namespace solar

@@ -22,7 +22,8 @@ bool EstChiffre(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The leading number of a text with blanks skipped anywhere, as Basic's Val reads it.
+// The leading number of a text, blanks skipped anywhere in it: earlier versions read the
+// place fields and the settings file so, and a file they wrote must read the same.
 // With virguleAussi a comma is a decimal separator too; only the first separator counts.
 // nullopt when the text does not start with a number.
 std::optional<double> LireNombreEnTete(std::string_view texte, bool virguleAussi) {
@@ -280,10 +281,6 @@ std::string TexteCarte(const DegresCarte& d, const std::string& fraction) {
 }
 
 } // namespace
-
-double Val(std::string_view texte) {
-    return LireNombreEnTete(texte, false).value_or(0.0);
-}
 
 std::optional<double> LireVal(std::string_view texte) {
     return LireNombreEnTete(texte, false);

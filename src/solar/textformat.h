@@ -13,15 +13,13 @@ namespace solar {
 
 // The number at the start of a text: optional sign, digits, a full stop as decimal
 // separator, an optional exponent (E or D); blanks (space, tab, CR, LF) are skipped
-// anywhere in it; 0 when the text does not start with a number ("12 34" is 1234,
-// "45,5" is 45, "abc" is 0). Throws CalculError when the number overflows a double.
-double Val(std::string_view texte);
-
-// As Val, but nullopt when the text does not start with a number.
+// anywhere in it ("12 34" is 1234, "45,5" is 45); nullopt when the text does not start
+// with a number ("abc"). Throws CalculError when the number overflows a double.
 std::optional<double> LireVal(std::string_view texte);
 
-// As Val, but a comma is also taken as the decimal separator ("45,5" is 45.5), for the
-// fields where a person types a measurement.
+// As LireVal, but a comma is also taken as the decimal separator ("45,5" is 45.5), for the
+// fields where a person types a measurement, and 0 when the text does not start with a
+// number.
 double ValMesure(std::string_view texte);
 
 // As ValMesure, but nullopt when the text does not start with a number: a measurement

@@ -10,7 +10,17 @@ namespace {
 
 const QString Usage = QStringLiteral("Usage: orsaline [--help] [--version]\n");
 
+// A run of the executable: its arguments, more environment ("NAME=value"), the exit status, the
+// standard output (a prefix for --help) and error (a prefix where it ends in "(").
+struct Appel {
+    QStringList arguments, environnement;
+    int statut;
+    QString sortie, erreurs;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Appel)
 
 class TestLancement : public QObject {
     Q_OBJECT
@@ -21,49 +31,41 @@ private slots:
     // The executable itself, with no display unless a row names one: what a terminal or a
     // script sees. No run may end in a crash (a core dump).
     void ligneCommande_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QStringList>("environnement");
-        QTest::addColumn<int>("statut");
-        QTest::addColumn<QString>("sortie");  // standard output; a prefix for --help
-        QTest::addColumn<QString>("erreurs"); // standard error; a prefix where it ends in "("
-        QTest::newRow("--help") << QStringList{"--help"} << QStringList{"LC_ALL=C"} << 0 << Usage
-                                << "";
+        QTest::addColumn<Appel>("appel");
+        QTest::newRow("--help") << Appel{{"--help"}, {"LC_ALL=C"}, 0, Usage, ""};
         QTest::newRow("--help, French messages")
-            << QStringList{"--help"} << QStringList{"LC_ALL=", "LC_MESSAGES=fr_FR.UTF-8"} << 0
-            << "Utilisation : orsaline [--help] [--version]\nTrouve la déclinaison"
-            << "";
+            << Appel{{"--help"},
+                     {"LC_ALL=", "LC_MESSAGES=fr_FR.UTF-8"},
+                     0,
+                     "Utilisation : orsaline [--help] [--version]\nTrouve la déclinaison",
+                     ""};
         QTest::newRow("--help, Spanish")
-            << QStringList{"--help"} << QStringList{"LC_ALL=es_ES.UTF-8"} << 0
-            << "Uso: orsaline [--help] [--version]\nHalla la declinación"
-            << "";
+            << Appel{{"--help"},
+                     {"LC_ALL=es_ES.UTF-8"},
+                     0,
+                     "Uso: orsaline [--help] [--version]\nHalla la declinación",
+                     ""};
         QTest::newRow("-h, Qt's -platform")
-            << QStringList{"-platform", "offscreen", "-h"} << QStringList{} << 0 << Usage << "";
+            << Appel{{"-platform", "offscreen", "-h"}, {}, 0, Usage, ""};
         QTest::newRow("--version")
-            << QStringList{"--version"} << QStringList{} << 0 << "orsaline " ORSALINE_VERSION "\n"
-            << "";
-        QTest::newRow("unknown option") << QStringList{"--bogus"} << QStringList{} << 2 << ""
-                                        << "orsaline: Unknown option 'bogus'.\n" + Usage;
-        QTest::newRow("argument") << QStringList{"carte.png"} << QStringList{} << 2 << ""
-                                  << "orsaline: unexpected argument 'carte.png'.\n" + Usage;
-        QTest::newRow("no display")
-            << QStringList{} << QStringList{} << 1 << ""
-            << "orsaline: no display to open the window on (DISPLAY: unset, WAYLAND_DISPLAY: "
-               "unset)\n";
+            << Appel{{"--version"}, {}, 0, "orsaline " ORSALINE_VERSION "\n", ""};
+        QTest::newRow("unknown option")
+            << Appel{{"--bogus"}, {}, 2, "", "orsaline: Unknown option 'bogus'.\n" + Usage};
+        QTest::newRow("argument") << Appel{
+            {"carte.png"}, {}, 2, "", "orsaline: unexpected argument 'carte.png'.\n" + Usage};
+        const QString pasOuvert = "orsaline: the display could not be opened (";
+        const QString sansEcran = "orsaline: no display to open the window on (DISPLAY: unset, "
+                                  "WAYLAND_DISPLAY: unset)\n";
+        QTest::newRow("no display") << Appel{{}, {}, 1, "", sansEcran};
         QTest::newRow("X11 display not answering")
-            << QStringList{} << QStringList{"DISPLAY=:4242"} << 1 << ""
-            << "orsaline: the display could not be opened (";
-        QTest::newRow("Wayland display not answering")
-            << QStringList{} << QStringList{"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=nulle-part"}
-            << 1 << ""
-            << "orsaline: the display could not be opened (";
+            << Appel{{}, {"DISPLAY=:4242"}, 1, "", pasOuvert};
+        const QStringList wayland{"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=nulle-part"};
+        QTest::newRow("Wayland display not answering") << Appel{{}, wayland, 1, "", pasOuvert};
     }
 
     void ligneCommande() {
-        QFETCH(QStringList, arguments);
-        QFETCH(QStringList, environnement);
-        QFETCH(int, statut);
-        QFETCH(QString, sortie);
-        QFETCH(QString, erreurs);
+        QFETCH(Appel, appel);
+        const auto& [arguments, environnement, statut, sortie, erreurs] = appel;
         QTemporaryDir runtime; // no Wayland socket in it
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
@@ -101,11 +103,9 @@ private slots:
     void textesDeQt() {
         QFETCH(QString, drapeau);
         QFETCH(QString, annuler);
-        FakeServices fakes;
-        FormTalvan f(fakes.services());
-        f.Charger();
-        QTest::mouseClick(f.findChild<QWidget*>(drapeau), Qt::LeftButton);
-        std::unique_ptr<QMenu> menu(f.findChild<QLineEdit*>("Text12")->createStandardContextMenu());
+        Fenetre<FormTalvan> b;
+        b.clic(drapeau);
+        std::unique_ptr<QMenu> menu(b.c<QLineEdit>("Text12")->createStandardContextMenu());
         QCOMPARE(menu->actions().value(0)->text().section('\t', 0, 0), annuler);
     }
 };

@@ -10,28 +10,18 @@ using namespace Qt::StringLiterals;
 class TestFormTalvan : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<FakeServices> m_f;
-    std::unique_ptr<FormTalvan> m_w;
-
-    void demarrer() { (m_w = std::make_unique<FormTalvan>(m_f->services()))->Charger(); }
-    template <typename T = QLineEdit> T* c(const QString& n) { return m_w->findChild<T*>(n); }
-    QString texte(const QString& nom) { return c(nom)->text(); }
-    void clic(const QString& n) { QTest::mouseClick(c<QWidget>(n), Qt::LeftButton); }
-
 private slots:
     void initTestCase() { platform::substituerPolices(); } // the fonts the program draws with
-    void init() { m_f = std::make_unique<FakeServices>(); }
-    void cleanup() { m_w.reset(); }
 
     // Regression: "Correction en Longitude" touched the outline. In both languages the
     // headings right-aligned on their fields keep clear of it.
     void miseEnPage() {
-        demarrer();
+        Fenetre<FormTalvan> b;
         for (const char* drapeau : {"Option5_1", "Option5_0"}) {
-            clic(drapeau);
-            const int contour = c<QWidget>("Shape1")->x();
+            b.clic(drapeau);
+            const int contour = b.c("Shape1")->x();
             for (const char* nom : {"Label10", "Label11"}) {
-                auto* l = c<QLabel>(nom);
+                auto* l = b.c<QLabel>(nom);
                 const int debut =
                     l->geometry().right() - l->fontMetrics().horizontalAdvance(l->text());
                 QVERIFY2(debut >= contour + 3, qPrintable(l->text()));
@@ -42,7 +32,7 @@ private slots:
     // The widest value each read-out can hold shows whole: its sign and its "°" are not cut
     // by the field's edges. Run with QT_SCALE_FACTOR=1.5 or 2 to check other densities.
     void chiffresEntiers() {
-        demarrer();
+        Fenetre<FormTalvan> b;
         const struct {
             const char* champ;
             const char* texte; // widest value; digits are all as wide in the designed fonts
@@ -60,9 +50,9 @@ private slots:
             {"Text12", "179,99"},
         };
         for (const char* drapeau : {"Option5_1", "Option5_0"}) {
-            clic(drapeau);
+            b.clic(drapeau);
             for (const auto& k : cas) {
-                QLineEdit* le = c(k.champ);
+                QLineEdit* le = b.c<QLineEdit>(k.champ);
                 QStyleOptionFrame opt;
                 opt.initFrom(le);
                 opt.rect = le->rect();
@@ -104,14 +94,14 @@ private slots:
         QFETCH(QString, champ);
         QFETCH(QString, colle);
         QFETCH(QString, reste);
-        demarrer();
-        clic(champ);
-        QTest::keyClick(c(champ), Qt::Key_A, Qt::ControlModifier);
+        Fenetre<FormTalvan> b;
+        b.clic(champ);
+        QTest::keyClick(b.c(champ), Qt::Key_A, Qt::ControlModifier);
         QApplication::clipboard()->setText(colle);
-        QTest::keyClick(c(champ), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(texte(champ), reste);
+        QTest::keyClick(b.c(champ), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(b.texte(champ), reste);
         if (colle == "52,5")
-            QVERIFY(std::abs(m_w->etat().Lat - (48 + 52.5 / 60)) < 1e-9);
+            QVERIFY(std::abs(b.w->etat().Lat - (48 + 52.5 / 60)) < 1e-9);
     }
 };
 

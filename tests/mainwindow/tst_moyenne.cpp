@@ -103,7 +103,7 @@ private slots:
     }
 
     // Longitudes at 41' past the degree. Tokyo 139°41' E: solar time UTC+9.3 h; 2°41' E:
-    // UTC+0.18 h; 74°41' W: UTC-4.98 h; 9°41' W: UTC-0.65 h.
+    // UTC+0.18 h; 74°41' W: UTC-4.98 h. The rule's edges are the solar tests' business.
     void fuseau_data() {
         QTest::addColumn<QByteArray>("zone");
         QTest::addColumn<QByteArray>("deg");
@@ -115,14 +115,9 @@ private slots:
             QTest::newRow(nom) << QByteArray(zone) << QByteArray(deg) << est << bulle << avertit;
         };
         ligne("Tokyo en UTC", "UTC", "139", true, "UTC+00:00, UTC", true); // 9.3 h
-        ligne("Tokyo", "Asia/Tokyo", "139", true, "UTC+09:00, Asia/Tokyo", false);
         ligne("Paris", "Europe/Paris", "02", true, "UTC+01:00, Europe/Paris", false);
         ligne("New York en Europe/Paris", "Europe/Paris", "74", false, "UTC+01:00, Europe/Paris",
               true); // 5.98 h
-        ligne("Paris en Moscou", "Europe/Moscow", "02", true, "UTC+03:00, Europe/Moscow",
-              false); // 2.82 h: within the band
-        ligne("Lisbonne en Moscou", "Europe/Moscow", "09", false, "UTC+03:00, Europe/Moscow",
-              true); // 3.65 h
     }
     void fuseau() {
         QFETCH(QByteArray, zone);

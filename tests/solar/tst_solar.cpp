@@ -29,6 +29,11 @@ QVariant resultat(double x) {
 QVariant resultat(const std::string& s) {
     return QString::fromStdString(s);
 }
+QVariant resultat(const solar::OrientationMur& o) {
+    const char* const sens[] = {"plein sud",  "plein ouest",  "plein nord",  "plein est",
+                                "est du sud", "ouest du sud", "est du nord", "ouest du nord"};
+    return QStringLiteral("%1 %2 %3").arg(sens[int(o.sens)]).arg(o.ecart).arg(o.azimut);
+}
 
 // A number within a tolerance, or an exact text.
 template <typename F> void Ligne(const char* nom, const QVariant& attendu, F f, double tol = 1e-6) {
@@ -55,9 +60,10 @@ private slots:
         Ligne("Modulo360 largest int32", 127.5, [] { return Modulo360(2147483647.5); });
         Ligne(
             "23:59:59 stays below 24", 23.99972, [] { return HeureGMT(23, 59, 59); }, 1e-5);
-        // NOAA: minutes, mean minus apparent, at 0 h UT.
+        // Minutes, mean minus apparent. Meeus example 28.b, 1992 Oct 13.0: E = 13 min 42.7 s;
+        // a tenth of a second is finer than any one term of the series.
         Ligne(
-            "EqT Nov 3", -16.4775, [] { return EquationTemps(2454773.5); }, 0.02);
+            "EqT Meeus 28.b", -(13 + 42.7 / 60), [] { return EquationTemps(2448908.5); }, 0.002);
         // Wall declination: the normal's azimuth is azp + 90 - a (scale read from the
         // wall's right-hand end toward the sun), D = that - 180, modulo 360, by hand.
         Ligne("wall south, morning sun", 0, [] { return DeclinaisonMur(135, 90 - 45); });
@@ -96,21 +102,36 @@ private slots:
         Ligne("100, -100, 180: none", 0, [] { return Moyenne({100, -100, 180}).has_value(); });
         Ligne("59, -59: R = cos 59 > 0.5", 0, [] { return *Moyenne({59, -59}); });
         Ligne("typed 400: plain mean", 205, [] { return *Moyenne({400, 10}); });
+        // The wall in words, by hand: the face's azimuth is 180 + d; beyond 90 from south
+        // it is counted from north (180 - |d|).
+        Ligne("-12.34", "est du sud 12.34 167.66", [] { return Orientation(-12.34); });
+        Ligne("100: west of north", "ouest du nord 80 280", [] { return Orientation(100); });
+        Ligne("-135: east of north", "est du nord 45 45", [] { return Orientation(-135); });
+        Ligne("90: due west", "plein ouest 0 270", [] { return Orientation(90); });
+        Ligne("-90.004 shown -90.00", "plein est 0 90", [] { return Orientation(-90.004); });
+        Ligne("-0.004: due south", "plein sud 0 180", [] { return Orientation(-0.004); });
+        Ligne("-179.996: due north", "plein nord 0 0", [] { return Orientation(-179.996); });
+        // Offset + lon / 15 h (lon west positive), round the day: New York -5 + 4.93, Tokyo on UTC
+        // 0 + 9.31, UTC+14 at 150 W 14 + 10 = 24 = 0.
+        Ligne("New York, UTC-5", 0, [] { return FuseauEloigne(-18000, 74); });
+        Ligne("Tokyo on UTC", 1, [] { return FuseauEloigne(0, -139.7); });
+        Ligne("UTC+14 at 150 W", 0, [] { return FuseauEloigne(14 * 3600, 150); });
+        Ligne("exactly 3 h", 0, [] { return FuseauEloigne(10800, 0); });
+        Ligne("3 h and 1 s", 1, [] { return FuseauEloigne(10801, 0); });
         // Judged on the average as shown, with two decimals.
         Ligne("180.004 is within", 0, [] { return MoyenneHorsLimites(180.004); });
         Ligne("180.005 is beyond", 1, [] { return MoyenneHorsLimites(180.005); });
         Ligne("-180.00 is within", 0, [] { return MoyenneHorsLimites(-180); });
 
-        // Val reads as Basic does; ValMesure takes a comma as the separator too.
-        Ligne("Val blanks inside", -12, [] { return Val("\t- 1 2\n"); });
-        Ligne("Val comma stops", 45, [] { return Val("45,5"); });
-        Ligne("Val exponent, trailing text", -350, [] { return Val(" -3.5e2x"); });
-        Ligne("Val bare exponent letter", 1, [] { return Val("1e"); });
+        // Blanks skipped anywhere (earlier versions' files); ValMesure takes a comma too.
+        Ligne("blanks inside", -12, [] { return LireVal("\t- 1 2\n").value(); });
+        Ligne("comma stops", 45, [] { return LireVal("45,5").value(); });
+        Ligne("exponent, trailing text", -350, [] { return LireVal(" -3.5e2x").value(); });
+        Ligne("bare exponent letter", 1, [] { return LireVal("1e").value(); });
         Ligne("ValMesure second separator", 1.5, [] { return ValMesure("1,5.3"); });
         Ligne("ValMesure leading separator", -0.25, [] { return ValMesure("-,25"); });
-        Ligne("Val no hexadecimal", 0, [] { return Val("&H10"); });
-        Ligne("Val underflow is zero", 0, [] { return Val("1e-400"); });
-        Ligne("LireVal leading number", 5, [] { return LireVal("5abc").value(); });
+        Ligne("no hexadecimal", 0, [] { return LireVal("&H10").has_value(); });
+        Ligne("underflow is zero", 0, [] { return LireVal("1e-400").value(); });
         Ligne("LireVal no number", 0, [] { return LireVal(" - ").has_value(); });
         Ligne("time 23.59.59", 86399 / 86400.0, [] { return LireHeure(" 23.59.59 ").value(); });
         Ligne("no hour 24", 0, [] { return LireHeure("24:00").has_value(); });
@@ -194,7 +215,7 @@ private slots:
         QTest::newRow("Modulo360 beyond int32") << Action([] { Modulo360(-2147483649.0); });
         QTest::newRow("average overflows") << Action([] { Moyenne({1e308, 1e308}); });
         QTest::newRow("solar time overflows") << Action([] { HeureSolaire(1e308, -1e308, 0); });
-        QTest::newRow("Val 1e400") << Action([] { Val("1e400"); });
+        QTest::newRow("1e400") << Action([] { LireVal("1e400"); });
         QTest::newRow("ValMesure 400 digits") << Action([] { ValMesure(std::string(400, '9')); });
         QTest::newRow("format infinity") << Action([] { Format00(HUGE_VAL, "."); });
         QTest::newRow("time of day beyond dates") << Action([] { TexteHeure(2958466.0); });

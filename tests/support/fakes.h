@@ -83,6 +83,9 @@ struct FakeServices {
 
 #ifdef QT_TESTLIB_LIB // not for the tools that borrow the fakes
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -101,8 +104,9 @@ inline void fermerDansLaBoucle(QWidget* fenetre, const QString& bouton, int ms) 
     QApplication::exec();
 }
 
-// A window W (the main window, FormTalvan) on the fakes, loaded: in a language ("F", "E"), the
-// fake clock at a UT instant ("2008-02-11T12:00Z", empty for the fake's own) in a zone.
+// The driver of the window tests: a window W (the main window, FormTalvan) on the fakes,
+// loaded: in a language ("F", "E"), the fake clock at a UT instant ("2008-02-11T12:00Z", empty
+// for the fake's own) in a zone; then keys and clicks as a person gives them, the clock's tick.
 template <typename W> struct Fenetre {
     FakeServices fakes;
     std::unique_ptr<W> w;
@@ -128,5 +132,30 @@ template <typename W> struct Fenetre {
     }
     QString texte(const QString& nom) const { return c(nom)->property("text").toString(); }
     void clic(const QString& nom) const { QTest::mouseClick(c(nom), Qt::LeftButton); }
+    QLineEdit* dg(int i) const { return c<QLineEdit>(QStringLiteral("DG_%1").arg(i)); }
+    QCheckBox* chec(int i) const { return c<QCheckBox>(QStringLiteral("Chec_%1").arg(i)); }
+    // A field's text replaced by typing s (a list's own field for a date list).
+    void taper(QLineEdit* t, const QString& s) const { (t->clear(), QTest::keyClicks(t, s)); }
+    void taper(const QString& nom, const QString& s) const {
+        auto* liste = c<QComboBox>(nom);
+        taper(liste ? liste->lineEdit() : c<QLineEdit>(nom), s);
+    }
+    // The angle typed and "Calcul" pressed, then "Garder" when asked.
+    void calculer(const QString& angle, bool garder = false) const {
+        taper(QStringLiteral("Text12"), angle);
+        clic(QStringLiteral("Command1"));
+        if (garder)
+            clic(QStringLiteral("Command2"));
+    }
+    void cocher(int i) const {
+        QTest::mouseClick(chec(i), Qt::LeftButton);
+        QCoreApplication::processEvents(); // the mouse-up check runs after the click
+    }
+    // "d/m/y" typed into the three date lists.
+    void date(const QString& jma) const {
+        for (int i = 0; i < 3; ++i)
+            taper(QStringLiteral("Combo1_%1").arg(i), jma.section('/', i, i));
+    }
+    void tic() const { w->Timer1_Timer(); }
 };
 #endif
