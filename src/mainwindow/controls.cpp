@@ -1,6 +1,7 @@
 #include "mainwindow/controls.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -107,4 +108,36 @@ void LigneMessage::annoncer(const QString& texte) {
     rendreDescription();
     decrireFocus(texte);
     m_annonce = !texte.isEmpty() && m_cible;
+}
+
+namespace {
+
+class CederRaccourci : public QObject {
+public:
+    CederRaccourci(QObject* parent, QKeySequence::StandardKey touche,
+                   bool (*aQuoi)(const QLineEdit*))
+        : QObject(parent), m_touche(touche), m_aQuoi(aQuoi) {}
+
+protected:
+    bool eventFilter(QObject* cible, QEvent* e) override {
+        if (e->type() == QEvent::ShortcutOverride) {
+            const auto* champ = qobject_cast<QLineEdit*>(cible);
+            if (champ && !m_aQuoi(champ) && static_cast<QKeyEvent*>(e)->matches(m_touche))
+                return true; // left unaccepted: the window's shortcut takes it
+        }
+        return false;
+    }
+
+private:
+    QKeySequence::StandardKey m_touche;
+    bool (*m_aQuoi)(const QLineEdit*);
+};
+
+} // namespace
+
+void cederRaccourci(QWidget* fenetre, QKeySequence::StandardKey touche,
+                    bool (*aQuoi)(const QLineEdit* champ)) {
+    auto* filtre = new CederRaccourci(fenetre, touche, aQuoi);
+    for (QLineEdit* champ : fenetre->findChildren<QLineEdit*>())
+        champ->installEventFilter(filtre);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineF>
 #include <QPalette>
@@ -16,6 +17,12 @@ void colorerTexte(QWidget* w, const QColor& c, QPalette::ColorRole role = QPalet
 class QLineEdit;
 // Writes a field only when its text changes: each write is an event for screen readers.
 void ecrireChamp(QLineEdit* champ, const QString& texte);
+
+// A text field claims a standard key (copy, undo) whenever it has the focus. For every text
+// field of `fenetre`, the claim is withdrawn while `aQuoi` says the field has nothing of its
+// own to act on: the key then reaches the window's shortcut.
+void cederRaccourci(QWidget* fenetre, QKeySequence::StandardKey touche,
+                    bool (*aQuoi)(const QLineEdit* champ));
 
 // A straight line drawn over other controls, in the window's coordinates; ignores the mouse.
 class Trait : public QWidget {

@@ -36,25 +36,6 @@ QString sansMnemonique(const QAbstractButton* b) {
     return QString(b->text()).remove(QLatin1Char('&'));
 }
 
-// A text field claims the undo key whenever it has the focus. Its claim is withdrawn when it
-// has nothing of its own to undo: the key then reaches the window, which undoes the list's
-// last change.
-class AnnulationSansHistoire : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* cible, QEvent* e) override {
-        if (e->type() == QEvent::ShortcutOverride) {
-            const auto* champ = qobject_cast<QLineEdit*>(cible);
-            if (champ && !champ->isUndoAvailable() &&
-                static_cast<QKeyEvent*>(e)->matches(QKeySequence::Undo))
-                return true; // left unaccepted: the window's shortcut takes it
-        }
-        return false;
-    }
-};
-
 } // namespace
 
 void FormTalvan::installerAnnulation() {
@@ -64,9 +45,9 @@ void FormTalvan::installerAnnulation() {
     annuler->setShortcutContext(Qt::WindowShortcut);
     connect(annuler, &QAction::triggered, this, &FormTalvan::annulerListe);
     addAction(annuler);
-    auto* filtre = new AnnulationSansHistoire(this);
-    for (QLineEdit* champ : findChildren<QLineEdit*>())
-        champ->installEventFilter(filtre);
+    // A field's own typing is undone first; with none, the list's last change.
+    cederRaccourci(this, QKeySequence::Undo,
+                   [](const QLineEdit* champ) { return champ->isUndoAvailable(); });
 }
 
 mesures::EtatListe FormTalvan::etatListe() const {

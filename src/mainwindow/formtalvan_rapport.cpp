@@ -2,6 +2,7 @@
 
 #include "mainwindow/canvas.h"
 #include "mainwindow/captions.h"
+#include "mainwindow/controls.h"
 #include "mainwindow/formtalvan.h"
 #include "platform/ecriturefichier.h"
 #include "rapport/textesrapport.h"
@@ -28,25 +29,6 @@ namespace {
 QString u8(const char* texte) {
     return QString::fromUtf8(texte);
 }
-
-// A text box claims the copy key whenever it has the focus, even with nothing selected.
-// Its claim is withdrawn when it has nothing to copy: the key then reaches the window,
-// which copies the report; with a selection the text box copies it as it always has.
-class CopieSansSelection : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* cible, QEvent* e) override {
-        if (e->type() == QEvent::ShortcutOverride) {
-            const auto* champ = qobject_cast<QLineEdit*>(cible);
-            if (champ && !champ->hasSelectedText() &&
-                static_cast<QKeyEvent*>(e)->matches(QKeySequence::Copy))
-                return true; // left unaccepted: the window's shortcut takes it
-        }
-        return false;
-    }
-};
 
 // "orsaline-2026-06-21" for the date of the date lists, "orsaline" without one: the name
 // proposed for the CSV file and, by the print dialog, for a PDF.
@@ -121,9 +103,9 @@ void FormTalvan::installerRapport() {
     m_actionHorloge = new QAction(this);
     m_actionHorloge->setObjectName(QStringLiteral("ActionCorrigerHeures"));
     connect(m_actionHorloge, &QAction::triggered, this, &FormTalvan::corrigerHeures);
-    auto* copie = new CopieSansSelection(this);
-    for (QLineEdit* champ : findChildren<QLineEdit*>())
-        champ->installEventFilter(copie);
+    // A selection is copied as text boxes always do; without one, the report.
+    cederRaccourci(this, QKeySequence::Copy,
+                   [](const QLineEdit* champ) { return champ->hasSelectedText(); });
     std::vector<QLineEdit*> champs(DG.begin(), DG.end());
     champs.push_back(Text15);
     for (QLineEdit* champ : champs) {
