@@ -89,8 +89,8 @@ public:
     explicit FormTalvan(const platform::Services& services, QWidget* parent = nullptr);
     ~FormTalvan() override;
 
-    // The load step: restores the language, the date, the place and the list, brings
-    // everything up to date and shows the window.
+    // The load step (formtalvan_demarrage.cpp): restores the language, the date, the place and the
+    // list, brings everything up to date and shows the window.
     void Charger();
 
     const EtatFormTalvan& etat() const { return m_etat; }
@@ -98,7 +98,9 @@ public:
     About* fenetreAbout() const;
     Droite* fenetreDroite() const;
 
-    // The routines of the window.
+    // The routines of the window: MajCalculs, DecSoleil, PosSoleil in formtalvan_calculs.cpp,
+    // MajHeures in formtalvan_heures.cpp, MajMoyenne in formtalvan_liste.cpp, AppliquerLangue
+    // in formtalvan_langue.cpp.
     void MajCalculs();
     void DecSoleil();
     void MajHeures();
@@ -106,8 +108,8 @@ public:
     void PosSoleil();
     void AppliquerLangue(platform::Langue langue);
 
-    // The session is ending (the session manager's request to save): saves what "Oui" to the
-    // quit question would save, without asking; the window stays open.
+    // formtalvan_demarrage.cpp. The session is ending (the session manager's request to save):
+    // saves what "Oui" to the quit question would save, without asking; the window stays open.
     void EnregistrerFinDeSession();
     // The program is asked to end (SIGTERM): the same save, then the window closes, with
     // any question open cancelled first.
@@ -128,14 +130,15 @@ public:
     DialoguesRapport& dialoguesRapport() { return m_dialoguesRapport; }
 
 public slots:
-    void Timer1_Timer();
+    void Timer1_Timer(); // formtalvan_heures.cpp
 
 protected:
+    // formtalvan_demarrage.cpp and formtalvan_commandes.cpp.
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Construction of the controls (formtalvan.cpp).
+    // formtalvan.cpp: construction of the controls.
     void construire();
     void construireDate();
     void construirePlace();
@@ -145,25 +148,30 @@ private:
     void construireDiagrammes();
     void construireCommandes();
     void construireAide();
-    void relier();
 
-    // Handlers.
+    // formtalvan_commandes.cpp: the controls wired to their handlers, keys, focus order.
+    void relier();
+    void Command8_Click(); // map aid
+    void ordreTabulation();
+    void saisieManuelle(QLineEdit* champ); // a time typed into Text10 or Text11
+    void indiquerHorloge();
+
+    // formtalvan_liste.cpp: Calcul, keep, erase, reset, ticks; the list's marks and messages.
     void Command1_Click(); // Calcul
     void Command2_Click(); // keep
     void Command3_Click(); // erase the last line
-    void Command4_Click(); // quit
     void Command5_Click(); // reset
-    void Command6_Click(); // About
-    void Command7_Click(); // help panel
-    void Command8_Click(); // map aid
     void Chec_Click(int index);
-    void Option5_Click(int index);
-    void TextePlace_Change(QLineEdit* champ, double borne);
-    void Horloge_Click(); // Image1, Label13
-    void Text10_Click();
-    void Text11_Click();
-    void masquerAide();
-
+    // False when the list is full and nothing was written.
+    bool ajouterMesure(double d, const std::optional<solar::Lecture>& lecture = {});
+    QString texteLectureLigne(int i); // the reading, the outlier check: tooltip of line i
+    void marquerLignes();
+    void afficherErreurSaisie();
+    void afficherMessage(captions::Message message);
+    void traduireMessage(platform::Langue langue);
+    // Tells a screen reader what a press did to line `ligne` (0 to 4; -1 for the whole
+    // list): written or kept, or erased and what is left; then the average.
+    void annoncerListe(int ligne, bool effacee);
     // One step of undo for the list (Ctrl+Z): memoriserListe() before a change of the list,
     // annulerListe() puts it back as it was then; what is put back is what the next save
     // writes.
@@ -172,7 +180,33 @@ private:
     void memoriserListe();
     void annulerListe();
 
-    // Writing the settings.
+    // formtalvan_calculs.cpp: the place and the date read from their controls.
+    void TextePlace_Change(QLineEdit* champ, double borne);
+    std::optional<std::array<double, 3>> dateDesListes() const;
+    std::optional<double> lireAngle() const;
+    QString separateur() const;
+    void effacerDiagrammes();
+
+    // formtalvan_heures.cpp: the clock, typed times, the date lists following the clock.
+    void Horloge_Click(); // Image1, Label13
+    void Text10_Click();
+    void Text11_Click();
+    void suivreLaDate(const QDate& jour);
+    void montrerDate(const QDate& jour);
+    int decalageSecondes(double heureTapee, bool tapeeEnTU) const;
+    double gmtDuJour(const QDateTime& utc, const QDateTime& local) const;
+
+    // formtalvan_langue.cpp: the two languages, the help panel, About, names for readers.
+    void Command6_Click(); // About
+    void Command7_Click(); // help panel
+    void Option5_Click(int index);
+    void masquerAide();
+    platform::Langue langue() const; // from the flag buttons
+    void nommerPourLecteurs(platform::Langue langue);
+    void decrireLigne(int i);
+
+    // formtalvan_demarrage.cpp: quitting and writing the settings.
+    void Command4_Click(); // quit
     enum class Reponse { Oui, Non, Annuler };
     Reponse demander(const QString& nom, const QString& titre, const QString& texte,
                      bool ouiParDefaut);
@@ -190,38 +224,18 @@ private:
     void signalerEchecEnregistrement();
     // The settings could not be saved at quit: true when the user quits all the same.
     bool quitterSansReglages();
-    platform::Langue langue() const; // from the flag buttons
-    void nommerPourLecteurs(platform::Langue langue);
-    void decrireLigne(int i);
-    void ordreTabulation();
-    void saisieManuelle(QLineEdit* champ); // a time typed into Text10 or Text11
-    void indiquerHorloge();
-    QString separateur() const;
-    // False when the list is full and nothing was written.
-    bool ajouterMesure(double d, const std::optional<solar::Lecture>& lecture = {});
-    QString texteLectureLigne(int i); // the reading, the outlier check: tooltip of line i
-    void marquerLignes();
-    void afficherErreurSaisie();
-    void afficherMessage(captions::Message message);
-    // Tells a screen reader what a press did to line `ligne` (0 to 4; -1 for the whole
-    // list): written or kept, or erased and what is left; then the average.
-    void annoncerListe(int ligne, bool effacee);
-    void traduireMessage(platform::Langue langue);
-    std::optional<std::array<double, 3>> dateDesListes() const;
-    std::optional<double> lireAngle() const;
-    void suivreLaDate(const QDate& jour);
-    void montrerDate(const QDate& jour);
-    void effacerDiagrammes();
-    int decalageSecondes(double heureTapee, bool tapeeEnTU) const;
-    double gmtDuJour(const QDateTime& utc, const QDateTime& local) const;
+
+    // formtalvan_rapport.cpp: the report's commands and menu.
     void installerRapport();
     void traduireRapport(platform::Langue langue);
     void menuRapport(QLineEdit* champ, const QPoint& position);
-    // The result and the zone explained (formtalvan_moyenne.cpp): tooltips and screen
-    // readers' texts, set only when what they say changes.
+
+    // formtalvan_moyenne.cpp: the result and the zone explained, tooltips and screen readers'
+    // texts set only when what they say changes.
     void decrireMoyenne(const std::vector<double>& valeurs);
     void indiquerFuseau();
-    // The clock's offset (formtalvan_horloge.cpp): the result's line, the message, the
+
+    // formtalvan_horloge.cpp: the clock's offset: the result's line, the message, the
     // correction of the readings' instants.
     void ajusterHorloge(AnalyseLignes& a) const;
     QString texteHorloge(const AnalyseLignes& a) const;

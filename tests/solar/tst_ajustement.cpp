@@ -7,7 +7,6 @@
 
 using Valeurs = std::vector<double>;
 Q_DECLARE_METATYPE(Valeurs)
-Q_DECLARE_METATYPE(solar::VerdictHorloge)
 
 namespace {
 
@@ -31,8 +30,27 @@ std::vector<Lecture> Seance(double lat, double lon, int j, int m, int a, const V
 const Valeurs Exemple1Tu{Hms(12, 12, 10), Hms(13, 12, 10), Hms(14, 12, 10), Hms(15, 12, 10),
                          Hms(16, 12, 10)};
 const Valeurs Exemple1{59.6, 102.6, 128.2, 143.5, 154.4};
+const Valeurs Exemple3Tu{Hms(9, 52, 10), Hms(10, 52, 10), Hms(11, 52, 10), Hms(12, 52, 10),
+                         Hms(13, 52, 10)};
+const Valeurs Exemple3{74.6, 88.1, 102.6, 117.0, 130.6};
+const Valeurs Groupees{12, 12.05, 12.1, 12.15, 12.2};
+const Valeurs GroupeesAngles{77.1076826150, 79.3906677973, 81.6989536025, 84.0274070591,
+                             86.3705776307};
+
+// Latitude, longitude west positive, date in 2026, universal times and angles; the verdict,
+// D (NaN: no fit) and delta (s) within their tolerances; their standard errors (0: unchecked;
+// delta's within 10 %).
+struct Cas {
+    double lat, lon;
+    int jour, mois;
+    Valeurs tu, angles;
+    solar::VerdictHorloge verdict;
+    double d, tolD = 0, delta = 0, tolDelta = 0, seD = 0, seDelta = 0;
+};
 
 } // namespace
+
+Q_DECLARE_METATYPE(Cas)
 
 // Figures of the three worked examples come from an independent implementation on a precise
 // ephemeris; the noiseless sessions from tools/seance_horloge.py (NOAA formulas), whose
@@ -42,108 +60,71 @@ class TestAjustement : public QObject {
 
 private slots:
     void verdicts_data() {
-        QTest::addColumn<double>("lat");
-        QTest::addColumn<double>("lon");
-        QTest::addColumn<int>("jour");
-        QTest::addColumn<int>("mois");
-        QTest::addColumn<Valeurs>("tu");
-        QTest::addColumn<Valeurs>("angles");
-        QTest::addColumn<V>("verdict");
-        QTest::addColumn<double>("d");     // NaN: no fit expected
-        QTest::addColumn<double>("tolD");  // degrees
-        QTest::addColumn<double>("delta"); // s
-        QTest::addColumn<double>("tolDelta");
-        QTest::addColumn<double>("seD");     // 0: not checked
-        QTest::addColumn<double>("seDelta"); // within 10 %
+        QTest::addColumn<Cas>("cas");
+        const auto ligne = [](const char* nom, double lat, double lon, int j, int m, Valeurs tu,
+                              Valeurs angles, V v, double d, double tolD = 0, double delta = 0,
+                              double tolDelta = 0, double seD = 0, double seDelta = 0) {
+            QTest::newRow(nom) << Cas{lat, lon,  j,     m,        tu,  angles, v,
+                                      d,   tolD, delta, tolDelta, seD, seDelta};
+        };
         const double Nan = qQNaN();
-        const double Theorie = 0.007;
-        const double TheorieDelta = 1.5;
-
+        const double Theorie = 0.007, TheorieDelta = 1.5;
         // Local times at UTC+2 (Madrid) and UTC+1 (Paris) less the offset.
-        QTest::newRow("example 1: corrected")
-            << 40.42 << 3.70 << 21 << 6 << Exemple1Tu << Exemple1 << V::Corrigee << 24.77 << 0.02
-            << -157.0 << 3.0 << 0.225 << 28.7;
-        QTest::newRow("example 2: hour slip")
-            << 40.42 << 3.70 << 21 << 6
-            << Valeurs{Hms(10, 40, 0), Hms(11, 54, 0), Hms(13, 10, 0), Hms(14, 24, 0),
-                       Hms(15, 40, 0)}
-            << Valeurs{37.8, 92.5, 128.2, 146.0, 158.9} << V::DecalageHeure << 25.10 << 0.02
-            << 3602.0 << 3.0 << 0.229 << 30.2;
+        ligne("example 1: corrected", 40.42, 3.70, 21, 6, Exemple1Tu, Exemple1, V::Corrigee, 24.77,
+              0.02, -157, 3, 0.225, 28.7);
+        ligne("example 2: hour slip", 40.42, 3.70, 21, 6,
+              {Hms(10, 40, 0), Hms(11, 54, 0), Hms(13, 10, 0), Hms(14, 24, 0), Hms(15, 40, 0)},
+              {37.8, 92.5, 128.2, 146.0, 158.9}, V::DecalageHeure, 25.10, 0.02, 3602, 3, 0.229,
+              30.2);
         // SE0 about 845 s: no fit at all.
-        QTest::newRow("example 3: Paris in December")
-            << 48.87 << -2.33 << 21 << 12
-            << Valeurs{Hms(9, 52, 10), Hms(10, 52, 10), Hms(11, 52, 10), Hms(12, 52, 10),
-                       Hms(13, 52, 10)}
-            << Valeurs{74.6, 88.1, 102.6, 117.0, 130.6} << V::NonDeterminee << Nan << 0.0 << 0.0
-            << 0.0 << 0.0 << 0.0;
-        // Example 1 with its third angle 3 degrees off: sigma about 1.5, SE(delta) beyond 120 s.
-        // The figures stay near example 1's (a shift of a fifth of 3 degrees, and delta's).
-        QTest::newRow("one reading astray")
-            << 40.42 << 3.70 << 21 << 6 << Exemple1Tu << Valeurs{59.6, 102.6, 131.2, 143.5, 154.4}
-            << V::NonDeterminee << 24.77 << 1.5 << -157.0 << 100.0 << 0.0 << 0.0;
-
+        ligne("example 3: Paris in December", 48.87, -2.33, 21, 12, Exemple3Tu, Exemple3,
+              V::NonDeterminee, Nan);
+        // Example 1 with its third angle 3 degrees off: sigma about 1.5, SE(delta) beyond 120 s;
+        // the figures stay near example 1's (a fifth of 3 degrees, and delta's).
+        ligne("one reading astray", 40.42, 3.70, 21, 6, Exemple1Tu,
+              {59.6, 102.6, 131.2, 143.5, 154.4}, V::NonDeterminee, 24.77, 1.5, -157, 100);
         // Noiseless: seance_horloge.py LAT LON_EAST 2026 M J D DELTA TU... The program's sun
         // theory and NOAA's differ by up to 0.007 degree in D and about a second in delta.
         // 40.42 -3.70 2026 6 21 -35 420 6.5 8 9.5 11 12.5
-        QTest::newRow("slow clock, Madrid morning")
-            << 40.42 << 3.70 << 21 << 6 << Valeurs{6.5, 8, 9.5, 11, 12.5}
-            << Valeurs{19.7074754319, 33.0850613320, 49.6230735217, 78.9807734789, 140.7005952300}
-            << V::Corrigee << -35.0 << Theorie << 420.0 << TheorieDelta << 0.0 << 0.0;
+        ligne("slow clock, Madrid morning", 40.42, 3.70, 21, 6, {6.5, 8, 9.5, 11, 12.5},
+              {19.7074754319, 33.0850613320, 49.6230735217, 78.9807734789, 140.7005952300},
+              V::Corrigee, -35, Theorie, 420, TheorieDelta);
         // 19.43 -99.13 2026 3 15 10 -600 15 16.5 18 19.5 21
-        QTest::newRow("fast clock, tropics")
-            << 19.43 << 99.13 << 15 << 3 << Valeurs{15, 16.5, 18, 19.5, 21}
-            << Valeurs{3.4471816505, 16.8570897661, 46.0160356471, 102.7161113039, 138.6403113472}
-            << V::Corrigee << 10.0 << Theorie << -600.0 << TheorieDelta << 0.0 << 0.0;
+        ligne("fast clock, tropics", 19.43, 99.13, 15, 3, {15, 16.5, 18, 19.5, 21},
+              {3.4471816505, 16.8570897661, 46.0160356471, 102.7161113039, 138.6403113472},
+              V::Corrigee, 10, Theorie, -600, TheorieDelta);
         // -33.87 151.21 2026 12 21 179.9 200 -0.5 0.5 1.5 2.5 3.5, angles then moved by +0.2,
-        // -0.2, 0, +0.2, -0.2: a north wall in Sydney whose readings give declinations on both
-        // sides of 180; the first readings on the day before in universal time.
-        QTest::newRow("north wall, southern summer")
-            << -33.87 << -151.21 << 21 << 12 << Valeurs{-0.5, 0.5, 1.5, 2.5, 3.5}
-            << Valeurs{170.6696930825, 154.1833737996, 113.8124415112, 47.4892879020, 18.7799681876}
-            << V::Corrigee << 179.9 << 0.3 << 200.0 << 40.0 << 0.0 << 0.0;
+        // -0.2, 0, +0.2, -0.2: a north wall in Sydney, declinations on both sides of 180, the
+        // first readings on the day before in universal time.
+        ligne("north wall, southern summer", -33.87, -151.21, 21, 12, {-0.5, 0.5, 1.5, 2.5, 3.5},
+              {170.6696930825, 154.1833737996, 113.8124415112, 47.4892879020, 18.7799681876},
+              V::Corrigee, 179.9, 0.3, 200, 40);
         // 40.42 -3.70 2026 6 21 12 3600 9 10.5 12 13.5 15
-        QTest::newRow("an hour late")
-            << 40.42 << 3.70 << 21 << 6 << Valeurs{9, 10.5, 12, 13.5, 15}
-            << Valeurs{8.1978161146, 44.4786330169, 109.5150097285, 146.9385989793, 165.6417686393}
-            << V::DecalageHeure << 12.0 << Theorie << 3600.0 << TheorieDelta << 0.0 << 0.0;
+        ligne("an hour late", 40.42, 3.70, 21, 6, {9, 10.5, 12, 13.5, 15},
+              {8.1978161146, 44.4786330169, 109.5150097285, 146.9385989793, 165.6417686393},
+              V::DecalageHeure, 12, Theorie, 3600, TheorieDelta);
         // 48.87 2.33 2026 7 10 -20 0 7 8.5 10 11.5 13
-        QTest::newRow("right clock")
-            << 48.87 << -2.33 << 10 << 7 << Valeurs{7, 8.5, 10, 11.5, 13}
-            << Valeurs{16.3526122850, 34.3398806855, 58.8085489924, 96.6838444181, 141.1195123539}
-            << V::Controlee << -20.0 << Theorie << 0.0 << TheorieDelta << 0.0 << 0.0;
+        ligne("right clock", 48.87, -2.33, 10, 7, {7, 8.5, 10, 11.5, 13},
+              {16.3526122850, 34.3398806855, 58.8085489924, 96.6838444181, 141.1195123539},
+              V::Controlee, -20, Theorie, 0, TheorieDelta);
         // 40.42 -3.70 2026 6 21 0 0 12 12.05 12.1 12.15 12.2: twelve minutes of readings.
-        QTest::newRow("bunched") << 40.42 << 3.70 << 21 << 6
-                                 << Valeurs{12, 12.05, 12.1, 12.15, 12.2}
-                                 << Valeurs{77.1076826150, 79.3906677973, 81.6989536025,
-                                            84.0274070591, 86.3705776307}
-                                 << V::NonDeterminee << Nan << 0.0 << 0.0 << 0.0 << 0.0 << 0.0;
+        ligne("bunched", 40.42, 3.70, 21, 6, Groupees, GroupeesAngles, V::NonDeterminee, Nan);
     }
 
     void verdicts() {
-        QFETCH(double, lat);
-        QFETCH(double, lon);
-        QFETCH(int, jour);
-        QFETCH(int, mois);
-        QFETCH(Valeurs, tu);
-        QFETCH(Valeurs, angles);
-        QFETCH(V, verdict);
-        QFETCH(double, d);
-        QFETCH(double, tolD);
-        QFETCH(double, delta);
-        QFETCH(double, tolDelta);
-        QFETCH(double, seD);
-        QFETCH(double, seDelta);
-        const auto a = solar::AjusterHorloge(Seance(lat, lon, jour, mois, 2026, tu, angles));
+        QFETCH(Cas, cas);
+        const auto a = solar::AjusterHorloge(
+            Seance(cas.lat, cas.lon, cas.jour, cas.mois, 2026, cas.tu, cas.angles));
         QVERIFY(a);
-        QCOMPARE(a->verdict, verdict);
-        QCOMPARE(a->ajuste, !qIsNaN(d));
-        if (qIsNaN(d))
+        QCOMPARE(a->verdict, cas.verdict);
+        QCOMPARE(a->ajuste, !qIsNaN(cas.d));
+        if (qIsNaN(cas.d))
             return;
-        QVERIFY(std::fabs(solar::EcartAngle(d, a->declinaison)) <= tolD);
-        QVERIFY(std::fabs(a->delta - delta) <= tolDelta);
-        if (seD > 0) {
-            QVERIFY(std::fabs(a->erreurDeclinaison - seD) <= 0.005);
-            QVERIFY(std::fabs(a->erreurDelta - seDelta) <= 0.1 * seDelta);
+        QVERIFY(std::fabs(solar::EcartAngle(cas.d, a->declinaison)) <= cas.tolD);
+        QVERIFY(std::fabs(a->delta - cas.delta) <= cas.tolDelta);
+        if (cas.seD > 0) {
+            QVERIFY(std::fabs(a->erreurDeclinaison - cas.seD) <= 0.005);
+            QVERIFY(std::fabs(a->erreurDelta - cas.seDelta) <= 0.1 * cas.seDelta);
             QCOMPARE(a->sigma, solar::ErreurLecture);
         }
     }
@@ -160,8 +141,7 @@ private slots:
         // Bunched readings at 14:00-14:12 (UTC+2), near noon where the azimuth turns fastest:
         // the best addition turns slowest, at the end of the south wall's side. NOAA: Az
         // 269.305 at 18:10, 270.119 at 18:15 local.
-        const auto groupees = Seance(40.42, 3.70, 21, 6, 2026, {12, 12.05, 12.1, 12.15, 12.2},
-                                     {77.1, 79.4, 81.7, 84.0, 86.4});
+        const auto groupees = Seance(40.42, 3.70, 21, 6, 2026, Groupees, GroupeesAngles);
         auto c = solar::PlanifierMesure(groupees, 21, 6, 2026, 7200, 0.0, 15 / 24.0);
         QVERIFY(c.heureLocale);
         QCOMPARE(qRound(*c.heureLocale * 1440), 18 * 60 + 10);
@@ -169,10 +149,7 @@ private slots:
         QVERIFY(!c.heureLocale);
         QVERIFY(c.possibleCeJour);
         // Example 3: no time of that day would do.
-        const auto paris = Seance(
-            48.87, -2.33, 21, 12, 2026,
-            {Hms(9, 52, 10), Hms(10, 52, 10), Hms(11, 52, 10), Hms(12, 52, 10), Hms(13, 52, 10)},
-            {74.6, 88.1, 102.6, 117.0, 130.6});
+        const auto paris = Seance(48.87, -2.33, 21, 12, 2026, Exemple3Tu, Exemple3);
         c = solar::PlanifierMesure(paris, 21, 12, 2026, 3600, -11.79, 0.0);
         QVERIFY(!c.heureLocale);
         QVERIFY(!c.possibleCeJour);
