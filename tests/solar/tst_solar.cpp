@@ -175,8 +175,17 @@ private slots:
 
     void positionSoleil_data() {
         QTest::addColumn<Position>("cas");
-        // NOAA; year 2008, longitudes west positive. The main window's tests hold more places.
-        QTest::newRow("Sydney") << Position{10, 3, 23.0 / 24, -33.8667, -151.2, 65.3569, 37.4462};
+        // NOAA; year 2008, universal dates and times, longitudes west positive.
+        const double paris = -(2 + 20 / 60.0), sydney = -(151 + 12 / 60.0);
+        QTest::newRow("Paris, noon") << Position{11, 2, 0.5, 48.8667, paris, 178.6594, 26.9899};
+        QTest::newRow("Paris, evening")
+            << Position{21, 6, 18.0 / 24, 48.8667, paris, 287.2089, 16.2633};
+        QTest::newRow("New York") << Position{11, 2, 14.0 / 24, 40.7, 74, 130.5078, 19.7057};
+        QTest::newRow("Sydney") << Position{10, 3, 23.0 / 24, -33.8667, sydney, 65.3569, 37.4462};
+        QTest::newRow("Sydney, sun past north")
+            << Position{21, 6, (2 + 35 / 60.0) / 24, -33.8667, sydney, 349.7092, 31.9838};
+        QTest::newRow("Rio") << Position{21, 6, 19.0 / 24, -22.9, 43.2, 303.7461, 14.5279};
+        QTest::newRow("Los Angeles") << Position{22, 6, 0.5 / 24, 34.05, 118.25, 279.5196, 29.8769};
         // Longitude equal to the computed Greenwich hour angle to the last bit (python3): the
         // cosine of the azimuth lands a hair outside -1..1. Altitude 90 - |lat - declination|.
         QTest::newRow("on the meridian, sun north of the zenith")

@@ -85,10 +85,12 @@ struct FakeServices {
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QIcon>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <type_traits>
 
 // Closes a window inside the event loop, where the last window's closing would end the program:
 // by a click on its button `bouton` or, when empty, as the desktop would. Runs the loop `ms`.
@@ -104,28 +106,44 @@ inline void fermerDansLaBoucle(QWidget* fenetre, const QString& bouton, int ms) 
     QApplication::exec();
 }
 
-// The driver of the window tests: a window W (the main window, FormTalvan) on the fakes,
-// loaded: in a language ("F", "E"), the fake clock at a UT instant ("2008-02-11T12:00Z", empty
-// for the fake's own) in a zone; then keys and clicks as a person gives them, the clock's tick.
+// The driver of the window tests: a window W on the fakes. The main window (FormTalvan) is
+// loaded in a language ("F", "E") with the fake clock at a UT instant ("2008-02-11T12:00Z", empty
+// for the fake's own) in a zone; the overlay (Droite) takes the fake window effects, About the
+// services. Then keys and clicks as a person gives them, the clock's tick.
 template <typename W> struct Fenetre {
     FakeServices fakes;
     std::unique_ptr<W> w;
 
-    // `cles`: more [Start] keys for the fake settings; `reglages`: a store used instead of them.
+    // `cles`: more [Start] keys for the fake settings; `reglages`: a store used instead of them;
+    // `preparer`: changes to the fakes before the window is made.
     explicit Fenetre(const char* langue = "F", const char* utc = "",
                      const char* zone = "Europe/Paris",
                      std::initializer_list<std::pair<const char*, const char*>> cles = {},
-                     platform::SettingsStore* reglages = nullptr) {
+                     platform::SettingsStore* reglages = nullptr,
+                     void (*preparer)(FakeServices&) = nullptr) {
         if (*utc)
             fakes.clock.regler(QDateTime::fromString(QString::fromLatin1(utc), Qt::ISODate));
         fakes.clock.reglerZone(zone);
         fakes.settings.valeurs.insert(QStringLiteral("Start/Langue"), QString::fromLatin1(langue));
         for (const auto& [cle, valeur] : cles)
             fakes.settings.valeurs.insert(QStringLiteral("Start/") + cle, valeur);
-        platform::Services s = fakes.services();
-        w = std::make_unique<W>(platform::Services{reglages ? *reglages : s.settings, s.clock,
-                                                   s.opener, s.effects, s.identity, s.adresses});
-        w->Charger();
+        if (preparer)
+            preparer(fakes);
+        const platform::Services f = fakes.services();
+        const platform::Services s{reglages ? *reglages : f.settings,
+                                   f.clock,
+                                   f.opener,
+                                   f.effects,
+                                   f.identity,
+                                   f.adresses};
+        if constexpr (std::is_constructible_v<W, platform::WindowEffects&>) {
+            w = std::make_unique<W>(fakes.effects);
+        } else if constexpr (std::is_constructible_v<W, platform::Services, QIcon, QPixmap>) {
+            w = std::make_unique<W>(s, QIcon(), QPixmap());
+        } else {
+            w = std::make_unique<W>(s);
+            w->Charger();
+        }
     }
     template <typename T = QWidget> T* c(const QString& nom) const {
         return w->template findChild<T*>(nom);
