@@ -27,7 +27,17 @@ QString textes(const ListeMesures& l) {
     return t.join(' ');
 }
 
+struct Cas {
+    QString affichee;
+    int mem;
+    QString connue, stockee, ecrite;
+    int memEcrite;
+    bool deborde;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Cas)
 
 class TestListeMesures : public QObject {
     Q_OBJECT
@@ -37,38 +47,23 @@ private slots:
     // and as it is now; what is written ("-" for nothing), its kept lines, and whether some of
     // the window's lines were left out.
     void aEnregistrer_data() {
-        QTest::addColumn<QString>("affichee");
-        QTest::addColumn<int>("mem");
-        QTest::addColumn<QString>("connue");
-        QTest::addColumn<QString>("stockee");
-        QTest::addColumn<QString>("ecrite");
-        QTest::addColumn<int>("memEcrite");
-        QTest::addColumn<bool>("deborde");
-        QTest::newRow("another copy reset, this list untouched") << "10 20" << 2 << "10 20"
-                                                                 << ""
-                                                                 << "-" << 0 << false;
+        QTest::addColumn<Cas>("cas");
+        QTest::newRow("another copy reset, this list untouched")
+            << Cas{"10 20", 2, "10 20", "", "-", 0, false};
         // Both changed: the window's lines, then what the other copy added (50, 60).
-        QTest::newRow("both changed, five lines exactly") << "10 20 30" << 3 << "10"
-                                                          << "10 50 60"
-                                                          << "10 20 30 50 60" << 5 << false;
-        QTest::newRow("both changed, one line too many") << "10 20 30 40" << 4 << "10"
-                                                         << "10 50 60"
-                                                         << "10 20 30 50 60" << 5 << true;
+        QTest::newRow("both changed, five lines exactly")
+            << Cas{"10 20 30", 3, "10", "10 50 60", "10 20 30 50 60", 5, false};
+        QTest::newRow("both changed, one line too many")
+            << Cas{"10 20 30 40", 4, "10", "10 50 60", "10 20 30 50 60", 5, true};
     }
     void aEnregistrer() {
-        QFETCH(QString, affichee);
-        QFETCH(int, mem);
-        QFETCH(QString, connue);
-        QFETCH(QString, stockee);
-        QFETCH(QString, ecrite);
-        QFETCH(int, memEcrite);
-        QFETCH(bool, deborde);
-        const mesures::Enregistrement e =
-            mesures::aEnregistrer(liste(affichee), mem, liste(connue), liste(stockee));
-        QCOMPARE(e.ecrire ? textes(e.lignes) : "-", ecrite);
+        QFETCH(Cas, cas);
+        const mesures::Enregistrement e = mesures::aEnregistrer(
+            liste(cas.affichee), cas.mem, liste(cas.connue), liste(cas.stockee));
+        QCOMPARE(e.ecrire ? textes(e.lignes) : "-", cas.ecrite);
         if (e.ecrire)
-            QCOMPARE(e.mem, memEcrite);
-        QCOMPARE(e.deborde, deborde);
+            QCOMPARE(e.mem, cas.memEcrite);
+        QCOMPARE(e.deborde, cas.deborde);
     }
 
     // Two copies on one stored list, random keeps, erases and saves, then both quit in a random
