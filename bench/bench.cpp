@@ -3,6 +3,8 @@
 // executable), the one-second clock tick and a press of "Calcul".
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/orsaline-bench [--rounds N]
+//
+// With valgrind on the PATH it also counts the instructions of one start-up of each kind.
 
 #include "mainwindow/formtalvan.h"
 #include "platform/fonts.h"
@@ -15,6 +17,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -154,6 +158,23 @@ bool lancer(const QString& programme, Genre genre, const QString& fichier, Mesur
     return true;
 }
 
+// Instructions of one start-up under callgrind, in millions, counted in the same way
+// whatever else the machine runs; -1 if valgrind failed.
+double instructions(const QString& valgrind, const QString& programme, Genre genre,
+                    const QString& fichier, const QString& dossier) {
+    QProcess p;
+    p.start(valgrind,
+            {QStringLiteral("--tool=callgrind"),
+             QStringLiteral("--callgrind-out-file=") + dossier + QStringLiteral("/callgrind.out"),
+             programme, QString::fromLatin1(Modes[int(genre)]), QStringLiteral("0"), fichier});
+    if (!p.waitForFinished(300000) || p.exitCode() != 0)
+        return -1;
+    // "==123== Collected : 92344547"
+    static const QRegularExpression total(QStringLiteral("Collected : (\\d+)"));
+    const QRegularExpressionMatch m = total.match(QString::fromLocal8Bit(p.readAllStandardError()));
+    return m.hasMatch() ? m.captured(1).toDouble() / 1e6 : -1;
+}
+
 void ligne(const char* nom, double valeur, double reference, double rapport, const char* cible,
            bool ok) {
     std::printf("%-34s %10.3f %10.3f %7.2f   %-16s %s\n", nom, valeur, reference, rapport, cible,
@@ -197,6 +218,13 @@ int main(int argc, char* argv[]) {
             ms[g].push_back(m.ms);
             kB[g].push_back(double(m.kB));
         }
+
+    // One start-up of each kind under valgrind, if the machine has it.
+    const QString valgrind = QStandardPaths::findExecutable(QStringLiteral("valgrind"));
+    double instr[3] = {-1, -1, -1};
+    if (!valgrind.isEmpty())
+        for (int g = 0; g < 3; ++g)
+            instr[g] = instructions(valgrind, programme, Genre(g), fichier, dossier.path());
 
     ServicesReels reels(fichier);
     FormTalvan fenetre(reels.services());
@@ -261,6 +289,14 @@ int main(int argc, char* argv[]) {
     std::printf("%-34s %10s %10s %7s\n", "", "main", "one label", "ratio");
     std::printf("%-34s %10.3f %10.3f %7.2f\n", "start-up to first paint (ms)", dP, dE, dP / dE);
     std::printf("%-34s %10.3f %10.3f %7.2f\n", "resident memory (MiB)", mP, mE, mP / mE);
+    if (valgrind.isEmpty())
+        std::printf("\nStart-up instructions: valgrind not found, not counted\n");
+    else if (instr[0] < 0 || instr[1] < 0 || instr[2] < 0)
+        std::printf("\nStart-up instructions: valgrind failed, not counted\n");
+    else
+        std::printf("\nStart-up instructions: main %.1f M, one label %.1f M, empty %.1f M "
+                    "(target main <= 100 M)   %s\n",
+                    instr[0], instr[2], instr[1], instr[0] <= 100 ? "ok" : "MISSED");
     std::printf("\n%-34s %10s %10s %7s   %-16s\n", "", "median", "p99", "", "target");
     ligneInfo("clock tick, logic (ms CPU)", mediane(tickLogique), quantile(tickLogique, 0.99));
     ligneDuree("clock tick, logic + paint (ms CPU)", tickMed, tickP99, "< 0.3 / < 1",

@@ -7,6 +7,7 @@
 #include "platform/etiquetteactive.h"
 #include "platform/fonts.h"
 #include "platform/geometry.h"
+#include "platform/icones.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -52,10 +53,10 @@ QLabel* etiquetteAuto(QWidget* parent, const QString& nom, const QString& texte,
 }
 
 QToolButton* boutonIcone(QWidget* parent, const QString& nom, const QString& texte,
-                         const QString& image, const QRect& r) {
+                         const QString& icone, const QRect& r) {
     auto* b = creer<QToolButton>(parent, nom);
     b->setText(texte);
-    b->setIcon(QIcon(image));
+    b->setIcon(platform::icone(icone));
     b->setIconSize(QSize(32, 32));
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     b->setGeometry(r);
@@ -142,7 +143,7 @@ void FormTalvan::construire() {
     // The designed system font; every control without a font of its own inherits it.
     setFont(police(QStringLiteral("MS Sans Serif"), 8.25));
     setWindowTitle(QStringLiteral("Orsaline"));
-    setWindowIcon(QIcon(QStringLiteral(":/images/icone.svg")));
+    setWindowIcon(platform::icone(QStringLiteral("icone")));
 
     // The outlines go first so that every control lies above them.
     const auto contour = [this](const QString& nom, const QRect& r) {
@@ -302,7 +303,7 @@ void FormTalvan::construireHeures() {
     // One Tab stop for the clock: the watch; its mark answers the mouse.
     Label13->setFocusPolicy(Qt::NoFocus);
     Image1 = bouton(QStringLiteral("Image1"), QString(), rectTw(6630, 4335, 480, 480));
-    Image1->setPixmap(QIcon(QStringLiteral(":/images/montre.svg")).pixmap(32, 32));
+    Image1->setPixmap(platform::icone(QStringLiteral("montre")).pixmap(32, 32));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->setToolTip(QStringLiteral("Cliquez pour entrer les heures manuellement."));
@@ -322,7 +323,7 @@ void FormTalvan::construireHeures() {
 
 void FormTalvan::construireAngle() {
     Command1 = boutonIcone(this, QStringLiteral("Command1"), QStringLiteral("Calcul"),
-                           QStringLiteral(":/images/icone.svg"), rectTw(2940, 3045, 1035, 855));
+                           QStringLiteral("icone"), rectTw(2940, 3045, 1035, 855));
     Label17 = etiquette(this, QStringLiteral("Label17"), QString::fromUtf8("Angle mesuré au mur"),
                         rectTw(2715, 4080, 1470, 570));
     Label17->setAlignment(Qt::AlignCenter);
@@ -391,7 +392,7 @@ void FormTalvan::construireDiagrammes() {
 }
 
 void FormTalvan::construireCommandes() {
-    const char* drapeaux[2] = {":/images/drapeau_fr.svg", ":/images/drapeau_es.svg"};
+    const char* drapeaux[2] = {"drapeau_fr", "drapeau_es"};
     const char* bulles[2] = {"Français", "Espagnol"};
     const QRect places[2] = {rectTw(2340, 5415, 1035, 450), rectTw(2340, 5850, 1035, 420)};
     // A group of their own: auto-exclusion would look among every button of the window
@@ -401,20 +402,20 @@ void FormTalvan::construireCommandes() {
         Option5[i] = creer<QToolButton>(this, QStringLiteral("Option5_%1").arg(i));
         Option5[i]->setCheckable(true);
         groupe->addButton(Option5[i]);
-        Option5[i]->setIcon(QIcon(QString::fromLatin1(drapeaux[i])));
+        Option5[i]->setIcon(platform::icone(QString::fromLatin1(drapeaux[i])));
         Option5[i]->setIconSize(QSize(36, 24));
         Option5[i]->setToolTip(QString::fromUtf8(bulles[i]));
         Option5[i]->setGeometry(places[i]);
     }
     Command8 = boutonIcone(this, QStringLiteral("Command8"), QStringLiteral("Google"),
-                           QStringLiteral(":/images/globe.svg"), rectTw(3360, 5415, 1035, 855));
+                           QStringLiteral("globe"), rectTw(3360, 5415, 1035, 855));
     Command8->setToolTip(QString::fromUtf8("Déterminer l'orientation de votre mur avec Google"));
     Command7 = boutonIcone(this, QStringLiteral("Command7"), QStringLiteral("Aide"),
-                           QStringLiteral(":/images/aide.svg"), rectTw(4380, 5415, 1035, 855));
+                           QStringLiteral("aide"), rectTw(4380, 5415, 1035, 855));
     Command6 = boutonIcone(this, QStringLiteral("Command6"), QStringLiteral("A propos"),
-                           QStringLiteral(":/images/soleil.svg"), rectTw(5400, 5415, 1035, 855));
+                           QStringLiteral("soleil"), rectTw(5400, 5415, 1035, 855));
     Command4 = boutonIcone(this, QStringLiteral("Command4"), QStringLiteral("Quitter"),
-                           QStringLiteral(":/images/quitter.svg"), rectTw(6420, 5415, 1035, 855));
+                           QStringLiteral("quitter"), rectTw(6420, 5415, 1035, 855));
 }
 
 void FormTalvan::construireAide() {

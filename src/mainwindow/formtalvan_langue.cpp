@@ -8,6 +8,7 @@
 #include "mainwindow/formtalvan.h"
 #include "platform/etiquetteactive.h"
 #include "platform/geometry.h"
+#include "platform/icones.h"
 #include "platform/traductionsqt.h"
 
 #include <QAbstractButton>
@@ -175,7 +176,7 @@ void FormTalvan::decrireLigne(int i) {
 void FormTalvan::Command6_Click() {
     if (!m_about) {
         m_about = new About(m_services, windowIcon(),
-                            QIcon(QStringLiteral(":/images/soleil.svg")).pixmap(32, 32), this);
+                            platform::icone(QStringLiteral("soleil")).pixmap(32, 32), this);
         connect(m_about, &About::retour, this, [this] {
             show();
             raise();
