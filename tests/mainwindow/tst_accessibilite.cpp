@@ -199,7 +199,6 @@ private slots:
             << "F" << u"Tab*5 1 Tab Space S-Tab mur tic tic"_s << u"DG_0"_s << erreur;
         QTest::newRow("remise a zero")
             << "F" << u"abc Enter A-r"_s << u"Text12 Text12"_s << u"Liste vide\\."_s;
-        // One line, so the average is that line's value.
         // NOAA azimuth 178.6594: 178.6594 - 112 - 90 = -23.3406, its minus sign read aloud.
         QTest::newRow("calcul") << "F" << u"112 Enter"_s << u"Text12"_s
                                 << u"Mesure 1 : −23[.,]3\\d°, non gardée\\. Pas de moyenne\\."_s;
