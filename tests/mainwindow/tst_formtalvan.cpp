@@ -33,26 +33,18 @@ private slots:
     // by the field's edges. Run with QT_SCALE_FACTOR=1.5 or 2 to check other densities.
     void chiffresEntiers() {
         Fenetre<FormTalvan> b;
-        const struct {
-            const char* champ;
-            const char* texte; // widest value; digits are all as wide in the designed fonts
-        } cas[] = {
-            {"Text9", "-23,44\u00B0"},
-            {"Text9", "-23.44\u00B0"},
-            {"Text7", "00 min 00 Segundos"},
-            {"Text7", "00 min 00 Secondes"},
-            {"Text8", "00 h 00 m 00 Sec."},
-            {"Text8", "00 h 00 m 00 Seg."},
-            {"Text10", "00.00.00"},
-            {"Text13", "00.00.00"},
-            {"DG_0", "-179,99"},
-            {"Text15", "-179,99"},
-            {"Text12", "179,99"},
-        };
+        // Each field=its widest value; digits are all as wide in the designed fonts.
+        const QStringList cas =
+            QString::fromUtf8(
+                "Text9=-23,44°|Text9=-23.44°|Text7=00 min 00 Segundos|Text7=00 min 00 Secondes|"
+                "Text8=00 h 00 m 00 Sec.|Text8=00 h 00 m 00 Seg.|Text10=00.00.00|Text13=00.00.00|"
+                "DG_0=-179,99|Text15=-179,99|Text12=179,99")
+                .split('|');
         for (const char* drapeau : {"Option5_1", "Option5_0"}) {
             b.clic(drapeau);
-            for (const auto& k : cas) {
-                QLineEdit* le = b.c<QLineEdit>(k.champ);
+            for (const QString& k : cas) {
+                const QString champ = k.section('=', 0, 0), t = k.section('=', 1);
+                QLineEdit* le = b.c<QLineEdit>(champ);
                 QStyleOptionFrame opt;
                 opt.initFrom(le);
                 opt.rect = le->rect();
@@ -65,16 +57,14 @@ private slots:
                                        ->subElementRect(QStyle::SE_LineEditContents, &opt, le)
                                        .marginsRemoved(le->textMargins())
                                        .adjusted(2, 0, -2, 0);
-                const QString t = QString::fromUtf8(k.texte);
                 const int largeur =
                     le->fontMetrics()
                         .boundingRect(t)
                         .united(QRect(0, 0, le->fontMetrics().horizontalAdvance(t), 1))
                         .width();
                 QVERIFY2(largeur <= zone.width(),
-                         qPrintable(u"%1 \"%2\": %3 px in %4 px"_s.arg(k.champ, t)
-                                        .arg(largeur)
-                                        .arg(zone.width())));
+                         qPrintable(u"%1 \"%2\": %3 px in %4 px"_s.arg(champ, t).arg(largeur).arg(
+                             zone.width())));
             }
         }
     }
@@ -90,6 +80,7 @@ private slots:
         QTest::newRow("minutes 52,5") << u"Text2"_s << u"52,5"_s << u"52,5"_s;
         QTest::newRow("exposant enorme") << u"Text3"_s << u"1e400"_s << u""_s;
     }
+
     void saisiesDuLieu() {
         QFETCH(QString, champ);
         QFETCH(QString, colle);

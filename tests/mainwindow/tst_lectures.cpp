@@ -28,12 +28,16 @@ struct Banc : Fenetre<FormTalvan> {
 
 const QDateTime Decembre(QDate(2026, 12, 5), QTime(9, 12), Qt::UTC);
 
-QString ini(const QString& chemin) {
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
+// The instant, the language, the angle; the reading's tooltip.
+struct Bulle {
+    QDateTime utc;
+    const char* langue;
+    QString angle, attendu;
+};
 
 } // namespace
+
+Q_DECLARE_METATYPE(Bulle)
 
 class TestLectures : public QObject {
     Q_OBJECT
@@ -43,43 +47,35 @@ private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
     void infobulle_data() {
-        QTest::addColumn<QDateTime>("utc");
-        QTest::addColumn<QString>("langue");
-        QTest::addColumn<QString>("angle");
-        QTest::addColumn<QString>("attendu");
-        QTest::newRow("fr") << Decembre << "F"
-                            << "45,14"
-                            << "5 déc. 2026 10:12:00 (UTC+01:00) · angle 45,14° · soleil : "
-                               "azimut 145,14°, hauteur 11,4° · 1 min d'horloge = 0,22°";
-        QTest::newRow("es") << Decembre << "E"
-                            << "45,14"
-                            << "5 dic 2026 10:12:00 (UTC+01:00) · ángulo 45,14° · sol: azimut "
-                               "145,14°, altura 11,4° · 1 min de reloj = 0,22°";
+        QTest::addColumn<Bulle>("cas");
+        QTest::newRow("fr") << Bulle{Decembre, "F", "45,14",
+                                     "5 déc. 2026 10:12:00 (UTC+01:00) · angle 45,14° · soleil : "
+                                     "azimut 145,14°, hauteur 11,4° · 1 min d'horloge = 0,22°"};
+        QTest::newRow("es") << Bulle{Decembre, "E", "45,14",
+                                     "5 dic 2026 10:12:00 (UTC+01:00) · ángulo 45,14° · sol: "
+                                     "azimut 145,14°, altura 11,4° · 1 min de reloj = 0,22°"};
         // Near noon in summer: 0,53° per minute of clock error is above 0,5.
-        QTest::newRow("fragile") << QDateTime(QDate(2026, 6, 21), QTime(11, 50), Qt::UTC) << "F"
-                                 << "90"
-                                 << "21 juin 2026 13:50:00 (UTC+02:00) · angle 90,00° · soleil : "
-                                    "azimut 178,67°, hauteur 64,6° · 1 min d'horloge = 0,53°\n"
-                                    "Mesure fragile : une minute d'erreur sur l'heure déplace la "
-                                    "déclinaison de plus de 0,5°.";
+        QTest::newRow("fragile") << Bulle{
+            QDateTime(QDate(2026, 6, 21), QTime(11, 50), Qt::UTC), "F", "90",
+            "21 juin 2026 13:50:00 (UTC+02:00) · angle 90,00° · soleil : azimut "
+            "178,67°, hauteur 64,6° · 1 min d'horloge = 0,53°\nMesure fragile : une "
+            "minute d'erreur sur l'heure déplace la déclinaison de plus de 0,5°."};
     }
     void infobulle() {
-        QFETCH(QDateTime, utc);
-        QFETCH(QString, langue);
-        QFETCH(QString, angle);
-        QFETCH(QString, attendu);
-        Banc b(utc, nullptr, qPrintable(langue));
+        QFETCH(Bulle, cas);
+        const auto& [utc, langue, angle, attendu] = cas;
+        Banc b(utc, nullptr, langue);
         b.calculer(angle);
         // The reading, then the report's commands, which a line never stops naming.
         const QString bulle = b.c("DG_0")->toolTip();
         QCOMPARE(bulle.section('\n', 0, -2), attendu);
         QVERIFY2(bulle.section('\n', -1).contains("+C"), qPrintable(bulle)); // Ctrl+C, Control+C
         QCOMPARE(b.c("DG_0")->accessibleDescription(),
-                 (langue == "F" ? "non gardée\n" : "no guardada\n") + bulle);
+                 (*langue == 'F' ? "non gardée\n" : "no guardada\n") + bulle);
     }
 
     // Written to the real settings file and read back by the next start; a line edited by
-    // hand keeps its text and loses its reading; a file of an older version loads as it is.
+    // hand keeps its text and loses its reading.
     void relecture() {
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath("orsaline.ini");
@@ -106,18 +102,6 @@ private slots:
         QCOMPARE(b.texte("DG_1"), "9,945");
         QCOMPARE(b.w->lectureDeLigne(0), lue);
         QVERIFY(!b.w->lectureDeLigne(1) && !b.c("DG_1")->toolTip().contains('\n'));
-
-        // An older file: no "L" keys; its lines load, and a save keeps their text exactly.
-        QFile f(chemin);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("[Start]\n0=12.5\n1=mur ?\nMem=2\n");
-        f.close();
-        auto ancien = platform::QtSettingsStore::fromFile(chemin);
-        Banc a(Decembre, ancien.get());
-        QCOMPARE(a.texte("DG_0"), "12.5");
-        QVERIFY(!a.w->lectureDeLigne(0) && !a.c("DG_0")->toolTip().contains('\n'));
-        a.w->EnregistrerFinDeSession();
-        QVERIFY(ini(chemin).contains("0=12.5\n"));
     }
 
     // Angles 45.14 at 09:12 and 58.585 at 10:12 UTC give D = 9.9973 and 9.9959, mean

@@ -60,17 +60,21 @@ struct Banc : Fenetre<FormTalvan> {
     }
 };
 
-// A place's sky: "48 52 N 2 20 E", its zone, a UT instant, the language; the sun's
-// declination, azimuth and altitude; angles read and the walls they give (angle, D, ...).
+// A place, its zone, a UT instant, the language; the sun's declination, azimuth and altitude;
+// angles read and the walls they give (angle, D, ...).
 struct Ciel {
     const char *lieu, *zone, *utc, *langue;
     QList<double> soleil, murs;
 };
-// An instant (empty: the fake's), "Text1=90" typed into a field or "d/m/y" into the lists, the
-// angle; the message in French and Spanish.
+// An instant (empty: the fake's), "Text1=90" typed or "d/m/y" chosen, the angle; the message.
 struct Refus {
     const char* utc;
     QString saisie, angle, fr, es;
+};
+// Calcul (c and an angle), Garder (g), Efface le dernier (e a candidate, E a kept line), Reset
+// (r), Ctrl+Z from a button (z) or from the angle's field with typed text (t).
+struct Annule {
+    QString gestes, liste, angle;
 };
 
 double ecartAngle(double a, double b) {
@@ -82,6 +86,7 @@ double ecartAngle(double a, double b) {
 
 Q_DECLARE_METATYPE(Ciel)
 Q_DECLARE_METATYPE(Refus)
+Q_DECLARE_METATYPE(Annule)
 
 class TestMesures : public QObject {
     Q_OBJECT
@@ -89,41 +94,28 @@ class TestMesures : public QObject {
 private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    // The sun and the wall through the window, the clock running at a UT instant in the place's
-    // own zone (the clock's tests check the times and dates shown). Sun: NOAA solar calculator
-    // formulas (python3, no refraction) at that instant. Wall, by hand: the normal's azimuth is
-    // az + 90 - a (scale read from the wall's right-hand end toward the sun), so D = az - a - 90,
-    // brought into -180..180 by a full turn.
+    // The sun and the wall at a UT instant in the place's own zone. Sun: NOAA solar calculator
+    // formulas (python3, no refraction). Wall, by hand: D = az - a - 90 (scale read from the
+    // wall's right-hand end toward the sun), brought into -180..180 by a full turn.
     void soleilEtMur_data() {
         QTest::addColumn<Ciel>("cas");
-        const auto ligne = [](const char* nom, const char* lieu, const char* zone, const char* utc,
-                              QList<double> soleil, QList<double> murs, const char* langue = "F") {
-            QTest::newRow(nom) << Ciel{lieu, zone, utc, langue, soleil, murs};
-        };
-        // D = 178.6594 - 45 - 90; 178.6594 - 135 - 90.
-        ligne("Paris N E, noon", "48 52 N 2 20 E", "Europe/Paris", "2008-02-11T12:00Z",
-              {-14.1340, 178.6594, 26.9899}, {45, 43.6594, 135, -46.3406});
         // North-facing walls: 287.2089 - 10 - 90 = 187.2089 - 360; 287.2089 - 30 - 90; the
         // protractor's own end, 0: 287.2089 - 0 - 90 - 360.
-        ligne("Paris N E, evening, north wall", "48 52 N 2 20 E", "Europe/Paris",
-              "2008-06-21T18:00Z", {23.4382, 287.2089, 16.2633},
-              {10, -172.7911, 30, 167.2089, 0, -162.7911});
-        // 130.5078 - 60 - 90.
-        ligne("New York N W", "40 42 N 74 00 O", "America/New_York", "2008-02-11T14:00Z",
-              {-14.1067, 130.5078, 19.7057}, {60, -19.4922}, "E");
+        QTest::newRow("Paris N E, evening, north wall")
+            << Ciel{"48 52 N 2 20 E",
+                    "Europe/Paris",
+                    "2008-06-21T18:00Z",
+                    "F",
+                    {23.4382, 287.2089, 16.2633},
+                    {10, -172.7911, 30, 167.2089, 0, -162.7911}};
         // Local morning of 11 March, UT still 10 March: 65.3569 - 170 - 90 + 360.
-        ligne("Sydney S E, UT the day before", "33 52 S 151 12 E", "Australia/Sydney",
-              "2008-03-10T23:00Z", {-3.6666, 65.3569, 37.4462}, {170, 165.3569});
-        // Sun just past north: 349.7092 - 70 - 90 - 360; 349.7092 - 10 - 90 - 360.
-        ligne("Sydney S E, sun past north", "33 52 S 151 12 E", "Australia/Sydney",
-              "2008-06-21T02:35Z", {23.4401, 349.7092, 31.9838}, {70, -170.2908, 10, -110.2908});
-        // 303.7461 - 30 - 90 - 360.
-        ligne("Rio S O", "22 54 S 43 12 O", "America/Sao_Paulo", "2008-06-21T19:00Z",
-              {23.4380, 303.7461, 14.5279}, {30, -176.2539});
+        QTest::newRow("Sydney S E, UT the day before")
+            << Ciel{"33 52 S 151 12 E",          "Australia/Sydney", "2008-03-10T23:00Z", "F",
+                    {-3.6666, 65.3569, 37.4462}, {170, 165.3569}};
         // Local 21 June, UT already 22 June: 279.5196 - 90 - 90.
-        ligne("Los Angeles N O, evening, UT the day after", "34 03 N 118 15 O",
-              "America/Los_Angeles", "2008-06-22T00:30Z", {23.4366, 279.5196, 29.8769},
-              {90, 99.5196});
+        QTest::newRow("Los Angeles N O, evening, UT the day after")
+            << Ciel{"34 03 N 118 15 O",           "America/Los_Angeles", "2008-06-22T00:30Z", "E",
+                    {23.4366, 279.5196, 29.8769}, {90, 99.5196}};
     }
     void soleilEtMur() {
         QFETCH(Ciel, cas);
@@ -152,21 +144,15 @@ private slots:
     // said again in the other one when the language changes. Sun: NOAA, as above.
     void refus_data() {
         QTest::addColumn<Refus>("cas");
-        const auto ligne = [](const char* nom, const char* utc, const char* saisie,
-                              const char* angle, const QString& fr, const QString& es) {
-            QTest::newRow(nom) << Refus{utc, saisie, angle, fr, es};
-        };
-        ligne("angle 250", "", "", "250", Angle, Angulo);
-        ligne("angle -0.5", "", "", "-0,5", Angle, Angulo);
-        ligne("no angle", "", "", "abc5", Erreur, Error);
-        ligne("angle beyond a double", "", "", "1e999", Erreur, Error);
-        // 20:00 in Paris on 15 December: altitude -29.30.
-        ligne("sun below the horizon", "2008-12-15T19:00Z", "", "45", Nuit, Noche);
+        QTest::newRow("angle 250") << Refus{"", "", "250", Angle, Angulo};
+        QTest::newRow("angle -0.5") << Refus{"", "", "-0,5", Angle, Angulo};
+        QTest::newRow("no angle") << Refus{"", "", "abc5", Erreur, Error};
+        QTest::newRow("angle beyond a double") << Refus{"", "", "1e999", Erreur, Error};
         // NOAA: sunrise (centre at -0.833) at Paris on 15 Dec 2008 at 07:37.8 UT; at 07:36
         // the centre is at -1.07, the whole disc below the horizon.
-        ligne("two minutes before sunrise", "2008-12-15T07:36Z", "", "45", Nuit, Noche);
-        ligne("at the pole", "", "Text1=90", "45", Erreur, Error);
-        ligne("day 0", "", "0/2/2008", "45", Erreur, Error);
+        QTest::newRow("before sunrise") << Refus{"2008-12-15T07:36Z", "", "45", Nuit, Noche};
+        QTest::newRow("at the pole") << Refus{"", "Text1=90", "45", Erreur, Error};
+        QTest::newRow("day 0") << Refus{"", "0/2/2008", "45", Erreur, Error};
     }
     void refus() {
         QFETCH(Refus, cas);
@@ -301,42 +287,21 @@ private slots:
         QCOMPARE(b.liste(), "0 .....");
     }
 
-    // One step of undo (Ctrl+Z) for Calcul (c and an angle), Garder (g), Efface le dernier (e a
-    // candidate, E a kept line) and Reset (r), from a button; in a text field that has typed text
-    // (t), that field's own.
+    // One step of undo for each press; in a text field that has typed text, that field's own.
     void annuler_data() {
-        QTest::addColumn<QString>("gestes");
-        QTest::addColumn<QString>("liste");
-        QTest::addColumn<QString>("angle"); // the text of the angle's field at the end
-        QTest::newRow("Calcul") << "c45 z"
-                                << "0 ....."
-                                << "45";
-        QTest::newRow("Calcul over a candidate") << "c50 c45 z"
-                                                 << "0 o...."
-                                                 << "45";
-        QTest::newRow("Garder") << "c45 g z"
-                                << "0 o...."
-                                << "45";
-        QTest::newRow("erase a candidate") << "c45 g c46 e z"
-                                           << "1 Xo..."
-                                           << "46";
-        QTest::newRow("erase a kept line") << "c45 g c46 g E z"
-                                           << "2 XX..."
-                                           << "46";
-        QTest::newRow("Reset") << "c45 g c46 g r z"
-                               << "2 XX..."
-                               << "46";
-        QTest::newRow("one step only") << "c45 g c46 g z z"
-                                       << "1 Xo..."
-                                       << "46";
-        QTest::newRow("the angle's own undo") << "c45 g t"
-                                              << "1 X...."
-                                              << "";
+        QTest::addColumn<Annule>("cas"); // the gestures; the list and angle field at the end
+        QTest::newRow("Calcul") << Annule{"c45 z", "0 .....", "45"};
+        QTest::newRow("Calcul over a candidate") << Annule{"c50 c45 z", "0 o....", "45"};
+        QTest::newRow("Garder") << Annule{"c45 g z", "0 o....", "45"};
+        QTest::newRow("erase a candidate") << Annule{"c45 g c46 e z", "1 Xo...", "46"};
+        QTest::newRow("erase a kept line") << Annule{"c45 g c46 g E z", "2 XX...", "46"};
+        QTest::newRow("Reset") << Annule{"c45 g c46 g r z", "2 XX...", "46"};
+        QTest::newRow("one step only") << Annule{"c45 g c46 g z z", "1 Xo...", "46"};
+        QTest::newRow("the angle's own undo") << Annule{"c45 g t", "1 X....", ""};
     }
     void annuler() {
-        QFETCH(QString, gestes);
-        QFETCH(QString, liste);
-        QFETCH(QString, angle);
+        QFETCH(Annule, cas);
+        const auto& [gestes, liste, angle] = cas;
         Banc b;
         QStringList avant{QString()}; // lines 0 and 1 after each gesture
         for (const QString& g : gestes.split(' ')) {
@@ -367,16 +332,14 @@ private slots:
                      i < b.w->etat().Mem);
     }
 
-    // Lines typed, then ticked by mouse; a comma means a French locale. Every average redraws the
-    // wall in green (",50" is no 0); a sum that overflows shows no average, not ".00". The circular
-    // average itself is the solar tests' business; one row shows it reaches the window.
+    // Lines typed, then ticked by mouse. Every average redraws the wall in green (".50" is no 0);
+    // a sum that overflows shows no average, not ".00". The average itself is the solar tests'.
     void moyenne_data() {
         QTest::addColumn<QStringList>("lignes");
         QTest::addColumn<QString>("attendu");
         QTest::addColumn<bool>("message");
         QTest::newRow("a word left out") << QStringList{"abc", "10.00", "20.00"} << "15.00" << true;
-        QTest::newRow("comma, below 1") << QStringList{"0,25", "0,75"} << ",50" << false;
-        QTest::newRow("180,50 with comma") << QStringList{"180,50"} << "180,50" << true;
+        QTest::newRow("below 1") << QStringList{"0.25", "0.75"} << ".50" << false;
         QTest::newRow("sum overflows") << QStringList{"1.7e308", "1.7e308"} << "" << true;
         // Typed beyond -180..180: the plain mean, (400 - 300) / 2, and the message.
         QTest::newRow("400 typed") << QStringList{"400", "-300"} << "50.00" << true;
@@ -385,8 +348,6 @@ private slots:
         QFETCH(QStringList, lignes);
         QFETCH(QString, attendu);
         QFETCH(bool, message);
-        if (attendu.contains(','))
-            QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
         Banc b;
         b.c<Canvas>("PicAZ")->effacer();
         for (int i = 0; i < lignes.size(); ++i) {
