@@ -1,6 +1,8 @@
 // The merge of the list with what another copy of the program saved, without a window.
 
+#include "fakes.h"
 #include "mainwindow/listemesures.h"
+#include "solar/lecture.h"
 
 #include <QSet>
 #include <QtTest>
@@ -64,6 +66,25 @@ private slots:
         if (e.ecrire)
             QCOMPARE(e.mem, cas.memEcrite);
         QCOMPARE(e.deborde, cas.deborde);
+    }
+
+    // A stored reading whose sun is not that of its instant and place is dropped, its line
+    // kept. 5 Dec 2026 10:12 at UTC+1 in Paris, sun from NOAA; D = az + (90 - 67.4) - 180.
+    void lectureHorsDuCiel() {
+        const solar::Lecture l(5, 12, 2026, 0.425, 3600, double(9.2f) / 24, 48 + 52 / 60.0,
+                               -(2 + 20 / 60.0), 67.4, 145.13723350385487, 11.35751980623246);
+        solar::Lecture fausse = l;
+        fausse.azimut += 0.02;
+        MemorySettings s;
+        for (const auto& [i, texte, lecture] :
+             {std::tuple{0, "-12.26", l}, {1, "-12.24", fausse}}) {
+            s.ecrire("Start", QString::number(i), texte);
+            s.ecrire("Start", QStringLiteral("L%1").arg(i),
+                     QString::fromStdString(solar::TexteLecture(lecture)));
+        }
+        const ListeMesures liste = mesures::lireListe(s);
+        QVERIFY(liste[0].lecture && !liste[1].lecture);
+        QCOMPARE(liste[1].texte, "-12.24");
     }
 
     // Two copies on one stored list, random keeps, erases and saves, then both quit in a random
