@@ -98,22 +98,17 @@ private slots:
         k.d.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&k.d));
         k.d.findChild<QWidget*>("Command1")->setFocus();
-        QStringList chemin;
-        for (int i = 0; i < 3; ++i) {
+        for (const char* suivant : {"HScroll1", "HScroll2", "Command1"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            chemin << QApplication::focusWidget()->objectName();
+            QCOMPARE(QApplication::focusWidget()->objectName(), suivant);
         }
-        QCOMPARE(chemin.join(' '), QStringLiteral("HScroll1 HScroll2 Command1"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-        for (const auto& [touche, angle] : {std::pair{Qt::Key_Left, 179},
-                                            {Qt::Key_Left, 178},
-                                            {Qt::Key_PageDown, 168},
-                                            {Qt::Key_PageDown, 158},
-                                            {Qt::Key_Right, 159},
-                                            {Qt::Key_Home, 0},
-                                            {Qt::Key_Left, 0}}) {
-            QTest::keyClick(QApplication::focusWidget(), touche);
-            QCOMPARE(k.barre("HScroll2")->value(), angle);
+        const Qt::Key touches[] = {Qt::Key_Left,  Qt::Key_Left, Qt::Key_PageDown, Qt::Key_PageDown,
+                                   Qt::Key_Right, Qt::Key_Home, Qt::Key_Left};
+        const int angles[] = {179, 178, 168, 158, 159, 0, 0};
+        for (int i = 0; i < 7; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), touches[i]);
+            QCOMPARE(k.barre("HScroll2")->value(), angles[i]);
         }
     }
 
