@@ -32,19 +32,16 @@ private slots:
     // script sees. No run may end in a crash (a core dump).
     void ligneCommande_data() {
         QTest::addColumn<Appel>("appel");
+        const QString aide = "orsaline [--help] [--version]\n";
         QTest::newRow("--help") << Appel{{"--help"}, {"LC_ALL=C"}, 0, Usage, ""};
         QTest::newRow("--help, French messages")
             << Appel{{"--help"},
                      {"LC_ALL=", "LC_MESSAGES=fr_FR.UTF-8"},
                      0,
-                     "Utilisation : orsaline [--help] [--version]\nTrouve la déclinaison",
+                     "Utilisation : " + aide + "Trouve la déclinaison",
                      ""};
-        QTest::newRow("--help, Spanish")
-            << Appel{{"--help"},
-                     {"LC_ALL=es_ES.UTF-8"},
-                     0,
-                     "Uso: orsaline [--help] [--version]\nHalla la declinación",
-                     ""};
+        QTest::newRow("--help, Spanish") << Appel{
+            {"--help"}, {"LC_ALL=es_ES.UTF-8"}, 0, "Uso: " + aide + "Halla la declinación", ""};
         QTest::newRow("-h, Qt's -platform")
             << Appel{{"-platform", "offscreen", "-h"}, {}, 0, Usage, ""};
         QTest::newRow("--version")
@@ -53,14 +50,18 @@ private slots:
             << Appel{{"--bogus"}, {}, 2, "", "orsaline: Unknown option 'bogus'.\n" + Usage};
         QTest::newRow("argument") << Appel{
             {"carte.png"}, {}, 2, "", "orsaline: unexpected argument 'carte.png'.\n" + Usage};
+        QTest::newRow("no display")
+            << Appel{{},
+                     {},
+                     1,
+                     "",
+                     "orsaline: no display to open the window on (DISPLAY: unset, "
+                     "WAYLAND_DISPLAY: unset)\n"};
         const QString pasOuvert = "orsaline: the display could not be opened (";
-        const QString sansEcran = "orsaline: no display to open the window on (DISPLAY: unset, "
-                                  "WAYLAND_DISPLAY: unset)\n";
-        QTest::newRow("no display") << Appel{{}, {}, 1, "", sansEcran};
         QTest::newRow("X11 display not answering")
             << Appel{{}, {"DISPLAY=:4242"}, 1, "", pasOuvert};
-        const QStringList wayland{"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=nulle-part"};
-        QTest::newRow("Wayland display not answering") << Appel{{}, wayland, 1, "", pasOuvert};
+        QTest::newRow("Wayland display not answering") << Appel{
+            {}, {"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=nulle-part"}, 1, "", pasOuvert};
     }
 
     void ligneCommande() {
@@ -91,22 +92,14 @@ private slots:
 
     // The context menu of a text field, Qt's own, follows the flags (Debian's
     // qt6-translations-l10n catalogues).
-    void textesDeQt_data() {
-        QTest::addColumn<QString>("drapeau");
-        QTest::addColumn<QString>("annuler");
-        QTest::newRow("Spanish") << "Option5_1"
-                                 << "&Deshacer";
-        QTest::newRow("French") << "Option5_0"
-                                << "&Annuler";
-    }
-
     void textesDeQt() {
-        QFETCH(QString, drapeau);
-        QFETCH(QString, annuler);
         Fenetre<FormTalvan> b;
-        b.clic(drapeau);
-        std::unique_ptr<QMenu> menu(b.c<QLineEdit>("Text12")->createStandardContextMenu());
-        QCOMPARE(menu->actions().value(0)->text().section('\t', 0, 0), annuler);
+        for (const auto& [drapeau, annuler] :
+             {std::pair{"Option5_1", "&Deshacer"}, {"Option5_0", "&Annuler"}}) {
+            b.clic(drapeau);
+            std::unique_ptr<QMenu> menu(b.c<QLineEdit>("Text12")->createStandardContextMenu());
+            QCOMPARE(menu->actions().value(0)->text().section('\t', 0, 0), annuler);
+        }
     }
 };
 

@@ -1,3 +1,6 @@
+// The window's report commands: the clipboard, the CSV file's save dialog and its failure, the
+// printed page, the context menu. The report's contents are tested on their own.
+
 #include "fakes.h"
 #include "mainwindow/formtalvan.h"
 #include "platform/ecriturefichier.h"
@@ -33,27 +36,15 @@ struct Banc : Fenetre<FormTalvan> {
     }
     // Line i typed by hand, ticked or not.
     void ligne(int i, const QString& texte, bool cochee) const {
-        auto* dg = c<QLineEdit>(QStringLiteral("DG_%1").arg(i));
-        dg->clear();
-        QTest::keyClicks(dg, texte);
-        c<QCheckBox>(QStringLiteral("Chec_%1").arg(i))->setChecked(cochee);
+        taper(dg(i), texte);
+        chec(i)->setChecked(cochee);
     }
     void touche(Qt::Key k) const { QTest::keyClick(c("Text12"), k, Qt::ControlModifier); }
 };
 
-// Fields of rows separated by ";" and ended by CRLF; parsing stops at the first text that is
-// not one.
-QList<QStringList> lireCsv(const QByteArray& octets) {
-    static const QRegularExpression champ(R"re(\G(?:"((?:[^"]|"")*)"|([^";\r\n]*))(;|\r\n))re");
-    QList<QStringList> rangees{{}};
-    for (auto m = champ.globalMatch(QString::fromUtf8(octets)); m.hasNext();) {
-        const QRegularExpressionMatch c = m.next();
-        rangees.last() << (c.hasCaptured(1) ? c.captured(1).replace("\"\"", "\"") : c.captured(2));
-        if (c.captured(3) != ";")
-            rangees << QStringList{};
-    }
-    rangees.removeLast(); // after the last CRLF
-    return rangees;
+QByteArray lire(const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("absent");
 }
 
 } // namespace
@@ -65,28 +56,9 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    // Without a selection the copy key copies the report of the window's list; with one,
-    // the text box copies it. The report's contents are tested on their own.
-    void presse_papiers() {
-        Banc b;
-        b.ligne(0, "10,00", true);
-        b.ligne(2, "mur ?", false);
-        QLineEdit* angle = b.c<QLineEdit>("Text12");
-        QTest::keyClicks(angle, "45");
-        angle->selectAll();
-        b.touche(Qt::Key_C);
-        QCOMPARE(QGuiApplication::clipboard()->text(), "45");
-        angle->deselect();
-        b.touche(Qt::Key_C);
-        const QString copie = QGuiApplication::clipboard()->text();
-        QCOMPARE(copie, TexteRapport(b.w->rapport()));
-        QVERIFY2(copie.contains(QString::fromUtf8("\n3. mur ? — non cochée — sans instant\n")) &&
-                     copie.contains(QString::fromUtf8("Rapport établi le 11 février 2008 à 13:00")),
-                 qPrintable(copie));
-    }
-
-    // Saved through the window and parsed back: a French spreadsheet's file (";", decimal
-    // commas, a byte-order mark), one row per line that is not empty.
+    // Saved through the window: a French spreadsheet's file (a byte-order mark, ";", decimal
+    // commas), one row per line that is not empty, in order, ticked or not. The copy key copies
+    // the report without a selection, the selection with one.
     void csv() {
         QTemporaryDir dossier;
         Banc b;
@@ -96,19 +68,24 @@ private slots:
         b.fichier = dossier.filePath("mesures.csv");
         b.touche(Qt::Key_S);
         QCOMPARE(QFileInfo(b.proposition).fileName(), "orsaline-2008-02-11.csv");
-        QFile f(b.fichier);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray octets = f.readAll();
-        QVERIFY(octets.startsWith("\xEF\xBB\xBF") && octets.endsWith("\r\n") &&
-                !octets.contains("\r\n\r\n"));
-        const QStringList vides(7);
-        const QList<QStringList> attendu{{"texte", "cochée", "instant", "décalage", "latitude",
-                                          "longitude", "angle", "azimut", "hauteur", "déclinaison"},
-                                         QStringList{"12,10", "1"} << vides << "12,10",
-                                         QStringList{"-0,50", "1"} << vides << "-0,50",
-                                         QStringList{"a \"b\"", "0"} << vides << ""};
-        QCOMPARE(lireCsv(octets.mid(3)), attendu);
+        const QByteArray octets = lire(b.fichier);
+        const QList<QByteArray> rangees = octets.split('\n');
+        QCOMPARE(rangees.size(), 5);
+        for (const auto& [i, debut] : {std::pair{0, "\xEF\xBB\xBFtexte;"},
+                                       {1, "12,10;1;"},
+                                       {2, "-0,50;1;"},
+                                       {3, "\"a \"\"b\"\"\";0;"}})
+            QVERIFY2(rangees[i].startsWith(debut) && rangees[i].endsWith('\r'), rangees[i]);
         QVERIFY(b.avis.isEmpty());
+        b.touche(Qt::Key_C);
+        const QString copie = QGuiApplication::clipboard()->text();
+        QVERIFY2(copie.contains(QString::fromUtf8("\n4. a \"b\" — non cochée — sans instant\n")) &&
+                     copie.contains(QString::fromUtf8("Rapport établi le 11 février 2008 à 13:00")),
+                 qPrintable(copie));
+        b.taper("Text12", "45");
+        b.c<QLineEdit>("Text12")->selectAll();
+        b.touche(Qt::Key_C);
+        QCOMPARE(QGuiApplication::clipboard()->text(), "45");
 
         // Cancelled: nothing written, no word. A write cut short by a full disk: a message that
         // names the file and says the previous one is unchanged, as it is.
@@ -126,9 +103,7 @@ private slots:
         QVERIFY2(b.avis[0].startsWith("Le rapport n'a pas pu") && b.avis[0].contains(b.fichier) &&
                      b.avis[0].endsWith(QString::fromUtf8("Le fichier précédent est inchangé.")),
                  qPrintable(b.avis[0]));
-        QFile relu(b.fichier);
-        QVERIFY(relu.open(QIODevice::ReadOnly));
-        QCOMPARE(relu.readAll(), octets);
+        QCOMPARE(lire(b.fichier), octets);
     }
 
     // "Print to PDF": one page, and the page holds text and the azimuth view with the wall.
@@ -139,9 +114,7 @@ private slots:
         b.pdf = dossier.filePath("rapport.pdf");
         b.touche(Qt::Key_P);
         QVERIFY(b.avis.isEmpty());
-        QFile f(b.pdf);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray octets = f.readAll();
+        const QByteArray octets = lire(b.pdf);
         QVERIFY(octets.startsWith("%PDF-") && octets.size() > 10000);
         QCOMPARE(QString::fromLatin1(octets).count(QRegularExpression("/Type\\s*/Page(?!s)")), 1);
 

@@ -17,49 +17,49 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // One copy of the program on the settings file.
-struct Fichier {
+struct Store {
     std::unique_ptr<platform::QtSettingsStore> reglages;
 };
-struct Copie : Fichier, Fenetre<FormTalvan> {
+struct Copie : Store, Fenetre<FormTalvan> {
     explicit Copie(const QString& chemin)
-        : Fichier{platform::QtSettingsStore::fromFile(chemin)},
+        : Store{platform::QtSettingsStore::fromFile(chemin)},
           Fenetre("F", "", "Europe/Paris", {}, reglages.get()) {}
-    // "Text1 and N or S, Mem, lines = average": a kept line is X and its text when ticked, _ and
-    // its text when not; a line after the kept ones is o when it holds a value, . when empty.
+    // "Text1 and N or S, Mem, lines = average": a kept line (green) is X and its text when
+    // ticked, _ and its text when not; a line after them is o when it holds a value, . if empty.
     QString vue() const {
+        const int mem = w->etat().Mem;
         QString r = texte("Text1") + (c<QRadioButton>("Option1")->isChecked() ? "N " : "S ") +
-                    QString::number(w->etat().Mem);
-        for (int i = 0; i < 5; ++i) {
-            const auto* dg = c<QLineEdit>(u"DG_%1"_s.arg(i));
-            const bool vert = dg->palette().color(QPalette::Text) == QColor(0, 128, 0);
-            if (vert != (i < w->etat().Mem))
-                return r + " colour of line " + QString::number(i);
-            r += ' ' +
-                 (i >= w->etat().Mem
-                      ? QString(dg->text().isEmpty() ? '.' : 'o')
-                      : (c<QCheckBox>(u"Chec_%1"_s.arg(i))->isChecked() ? 'X' : '_') + dg->text());
-        }
+                    QString::number(mem);
+        for (int i = 0; i < 5; ++i)
+            r += ((dg(i)->palette().color(QPalette::Text) == QColor(0, 128, 0)) != (i < mem)
+                      ? " colour:"
+                      : " ") +
+                 (i >= mem ? QString(dg(i)->text().isEmpty() ? '.' : 'o')
+                           : (chec(i)->isChecked() ? 'X' : '_') + dg(i)->text());
         return r + " = " + texte("Text15");
     }
 };
 
-// The [Start] section of the file as it lies on disk: key -> value as written.
-QMap<QString, QString> section(const QString& chemin) {
-    QFile f(chemin);
-    QMap<QString, QString> cles;
-    if (!QFileInfo(chemin).isFile() || !f.open(QIODevice::ReadOnly))
-        return cles;
-    bool dedans = false;
-    for (const QByteArray& l : f.readAll().split('\n')) {
-        if (l.startsWith('['))
-            dedans = l.trimmed() == "[Start]";
-        else if (const qsizetype egal = l.indexOf('='); dedans && egal > 0)
-            cles.insert(QString::fromUtf8(l.left(egal)), QString::fromUtf8(l.mid(egal + 1)));
-    }
-    return cles;
-}
+// A row's boxes, in order, each "name>answer" (buttons Oui and Non) or "name:buttons>answer";
+// the answer Oui, Non, Entree (the default button), Echap, or SIGTERM (the program asked to
+// end while the box is open). The file's [Start] keys: "key=value" a line as on disk, "key=*"
+// any value but empty, "!key" absent, "FIFO" the path is still a FIFO; A0, B2... stand for
+// the text of that copy's line.
+struct Fichier { // a file as users and older versions leave it, and what the window shows
+    QByteArray contenu;
+    const char* locale;
+    QString debut, gestes, boites, fichier;
+};
+struct Sortie { // the window (A; with two copies, B) still open or not
+    QString gestes, boites;
+    bool ouverte;
+    QString fichier;
+};
 
 } // namespace
+
+Q_DECLARE_METATYPE(Fichier)
+Q_DECLARE_METATYPE(Sortie)
 
 class TestReglages : public QObject {
     Q_OBJECT
@@ -68,12 +68,16 @@ class TestReglages : public QObject {
     QString m_chemin;
     std::unique_ptr<Copie> A, B;
     std::unique_ptr<platform::SignauxFin> m_signaux;
-    QStringList m_reponses, m_vues; // answers to give, boxes seen as "name:buttons"
+    QStringList m_reponses, m_vues; // answers to give; boxes seen, as in the rows
     QTimer m_repondeur;
     int m_fichiers = 0;
 
-    // With two copies, B starts first and SIGTERM ends it; connected as the program's main() does.
-    void demarrer(bool deux) {
+    // The file written, then one copy or two; SIGTERM ends the first, as main() connects it.
+    void demarrer(const QByteArray& contenu, bool deux = false) {
+        if (contenu == "FIFO")
+            QCOMPARE(::mkfifo(QFile::encodeName(m_chemin).constData(), 0600), 0);
+        else if (QFile f(m_chemin); !contenu.isEmpty())
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size());
         if (deux)
             B = std::make_unique<Copie>(m_chemin);
         A = std::make_unique<Copie>(m_chemin);
@@ -81,8 +85,6 @@ class TestReglages : public QObject {
         connect(m_signaux.get(), &platform::SignauxFin::recu, (deux ? B : A)->w.get(),
                 &FormTalvan::FinDeSession);
     }
-    // Answers the message boxes in turn: Oui, Non, Ok, Entree (the default button), Echap,
-    // SIGTERM (the program asked to end while the box is open).
     void repondre() {
         auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!m)
@@ -91,12 +93,11 @@ class TestReglages : public QObject {
         for (QAbstractButton* b : m->buttons())
             if (b->isVisible())
                 boutons << b->text().remove(u'&'); // Qt may add its own mnemonic
-        m_vues << m->objectName() + ':' + boutons.join('/');
         const QString r = m_reponses.isEmpty() ? u"Echap"_s : m_reponses.takeFirst();
-        static const QMap<QString, QMessageBox::StandardButton> nommes{
-            {"Oui", QMessageBox::Yes}, {"Non", QMessageBox::No}, {"Ok", QMessageBox::Ok}};
-        if (nommes.contains(r))
-            m->button(nommes[r])->click();
+        const QString b = boutons.join('/');
+        m_vues << m->objectName() + (b == "Oui/Non" ? "" : ':' + b) + '>' + r;
+        if (r == "Oui" || r == "Non")
+            m->button(r == "Oui" ? QMessageBox::Yes : QMessageBox::No)->click();
         else if (r == "SIGTERM") {
             ::raise(SIGTERM);
             QVERIFY(QTest::qWaitFor([m] { return !m->isVisible(); }));
@@ -104,45 +105,33 @@ class TestReglages : public QObject {
             QTest::keyClick(m, r == "Entree" ? Qt::Key_Return : Qt::Key_Escape);
     }
     // Gestures, each for copy A or, prefixed "B:", for copy B: a control's name (a mouse click),
-    // Name=text (typed into a field reached without the mouse), calc:angle, garder:angle
-    // (Calcul, then keep), fermer (the window's close box), sigterm, session (the session
-    // manager's request to save), undo (Ctrl+Z), disque-plein (every later save fails),
-    // tab:Name (Tab until Name has the focus), key:Down, key:Space.
-    void jouer(const QString& gestes) {
+    // Name=text (typed into a field), bas:Name (the Down arrow on it), calc:angle, garder:angle
+    // (Calcul, then keep), sigterm, session (the session manager's request to save), undo
+    // (Ctrl+Z), disque-plein (every later save fails). Then the boxes they showed.
+    void jouer(const QString& gestes, const QString& boites) {
+        m_reponses.clear();
+        for (const QString& b : boites.split(' ', Qt::SkipEmptyParts))
+            m_reponses << b.section('>', 1);
         for (QString g : gestes.split(' ', Qt::SkipEmptyParts)) {
             const Copie& k = g.startsWith("B:") ? *B : *A;
             g.remove(QRegularExpression("^[AB]:"));
             const QString arg = g.section(QRegularExpression("[:=]"), 1);
             if (g.startsWith("calc:") || g.startsWith("garder:")) {
-                k.c<QLineEdit>("Text12")->setText(arg);
-                k.clic("Command1");
-                if (g.startsWith("garder:"))
-                    k.clic("Command2");
+                k.calculer(arg, g.startsWith("garder:"));
             } else if (g.contains('=')) {
-                auto* champ = k.c<QLineEdit>(g.section('=', 0, 0));
-                champ->setFocus();
-                champ->selectAll();
-                QTest::keyClicks(champ, arg);
-            } else if (g.startsWith("tab:")) {
+                k.taper(g.section('=', 0, 0), arg);
+            } else if (g.startsWith("bas:") || g == "undo") { // keys, without the mouse
                 k.w->activateWindow();
                 QVERIFY(QTest::qWaitForWindowActive(k.w.get()));
-                for (int n = 0; n < 80 && QApplication::focusWidget()->objectName() != arg; ++n)
-                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-                QCOMPARE(QApplication::focusWidget()->objectName(), arg);
-            } else if (g.startsWith("key:")) {
-                QTest::keyClick(QApplication::focusWidget(),
-                                arg == "Down" ? Qt::Key_Down : Qt::Key_Space);
-            } else if (g == "fermer") {
-                k.w->close();
+                if (g == "undo")
+                    QTest::keyClick(k.w.get(), Qt::Key_Z, Qt::ControlModifier);
+                else
+                    (k.c(arg)->setFocus(), QTest::keyClick(k.c(arg), Qt::Key_Down));
             } else if (g == "sigterm") {
                 ::raise(SIGTERM);
                 QVERIFY(QTest::qWaitFor([&k] { return !k.w->isVisible(); }));
             } else if (g == "session") {
                 k.w->EnregistrerFinDeSession();
-            } else if (g == "undo") {
-                k.w->activateWindow();
-                QVERIFY(QTest::qWaitForWindowActive(k.w.get()));
-                QTest::keyClick(k.w.get(), Qt::Key_Z, Qt::ControlModifier);
             } else if (g == "disque-plein") {
                 platform::SimulerPannes([](auto e, auto&) {
                     return e == platform::EtapeEcriture::Vidage ? ENOSPC : 0;
@@ -151,34 +140,30 @@ class TestReglages : public QObject {
                 k.clic(g);
             }
         }
+        QCOMPARE(m_vues.join(' '), boites);
     }
-    // "key=value" as on disk, "key=*" any value but empty, "!key" absent, "FIFO" the path is
-    // still a FIFO; A0, B2... stand for the text of that copy's line.
     void verifierFichier(const QString& attendu) {
-        const QMap<QString, QString> cles = section(m_chemin);
+        QFile f(m_chemin);
+        const QString disque =
+            QFileInfo(m_chemin).isFile() && f.open(QIODevice::ReadOnly) ? f.readAll() : "";
         for (QString a : attendu.split(' ', Qt::SkipEmptyParts)) {
             for (const auto& [nom, k] : {std::pair{'A', A.get()}, std::pair{'B', B.get()}})
                 for (int i = 0; k && i < 5; ++i)
-                    a.replace(QString(nom) + QString::number(i), k->texte(u"DG_%1"_s.arg(i)));
+                    a.replace(QString(nom) + QString::number(i), k->dg(i)->text());
+            const QString nom = a.section('=', 0, 0).remove(u'!');
+            const QRegularExpressionMatch m =
+                QRegularExpression('^' + QRegularExpression::escape(nom) + "=(.*)$",
+                                   QRegularExpression::MultilineOption)
+                    .match(disque);
             if (a == "FIFO")
                 QVERIFY(QFileInfo(m_chemin).exists() && !QFileInfo(m_chemin).isFile());
             else if (a.startsWith('!'))
-                QVERIFY2(!cles.contains(a.mid(1)), qPrintable(a));
+                QVERIFY2(!m.hasMatch(), qPrintable(a));
             else if (a.endsWith("=*"))
-                QVERIFY2(!cles.value(a.chopped(2)).isEmpty(), qPrintable(a));
+                QVERIFY2(!m.captured(1).isEmpty(), qPrintable(a));
             else
-                QCOMPARE(a.section('=', 0, 0) + '=' + cles.value(a.section('=', 0, 0), "absent"),
-                         a);
+                QCOMPARE(nom + '=' + (m.hasMatch() ? m.captured(1) : "absent"), a);
         }
-    }
-    void ecrire(const QByteArray& contenu) {
-        if (contenu == "FIFO") {
-            QCOMPARE(::mkfifo(QFile::encodeName(m_chemin).constData(), 0600), 0);
-            return;
-        }
-        QFile f(m_chemin);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(contenu);
     }
 
 private slots:
@@ -200,185 +185,121 @@ private slots:
         QLocale::setDefault(QLocale::c());
     }
 
-    // Files as users and older versions leave them: what the window shows at start, then what
-    // the file holds after the gestures and answers. Averages by hand: (-12.44 + 7.5) / 2 =
-    // -2.47; (10.50 - 3.25) / 2 = 3.625, rounded away from zero; (10 + 20) / 2 = 15.
+    // What the window shows at start, then what the file holds after the gestures and answers.
+    // Averages by hand: (-12.44 + 7.5) / 2 = -2.47; (10.50 - 3.25) / 2 = 3.625, rounded away
+    // from zero.
     void fichiers_data() {
-        QTest::addColumn<QByteArray>("contenu");
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("debut");
-        QTest::addColumn<QString>("gestes");
-        QTest::addColumn<QStringList>("reponses");
-        QTest::addColumn<QString>("fichier");
-        const QStringList oui{"Oui"};
-        QTest::newRow("gap") << QByteArray("[Start]\n0=10.00\n3=20.00\n") << "C"
-                             << "48N 2 X10.00 X20.00 . . . = 15.00"
-                             << "garder:45 calc:44 Command4" << oui
-                             << "0=10.00 1=20.00 2=* 3=* 4= Mem=3 deglat=48";
-        QTest::newRow("commas, full-stop locale")
-            << QByteArray("[Start]\n0=\"-12,44\"\n1=\"7,5\"\n") << "C"
-            << "48N 2 X-12,44 X7,5 . . . = -2.47"
-            << "calc:45 Text1 Command4" << oui << "0=\"-12,44\" 1=\"7,5\" 2=* Mem=2";
+        QTest::addColumn<Fichier>("cas");
+        const QString q = "QuestionQuitter>Oui";
+        QTest::newRow("gap, a word") << Fichier{
+            "[Start]\n1=mur\n3=20.00\n",  "C", "48N 2 _mur X20.00 . . . = 20.00",
+            "garder:45 calc:44 Command4", q,   "0=mur 1=20.00 2=* 3=* 4= Mem=3 deglat=48"};
+        QTest::newRow("commas quoted or not, full-stop locale")
+            << Fichier{"[Start]\ndeglat=43,5\n0=\"-12,44\"\n1=7,5\n",
+                       "C",
+                       "43,5N 2 X-12,44 X7,5 . . . = -2.47",
+                       "calc:45 Text1 Command4",
+                       q,
+                       "deglat=\"43,5\" 0=\"-12,44\" 1=\"7,5\" 2=* Mem=2"};
         QTest::newRow("full stops, French locale")
-            << QByteArray("[Start]\n0=10.50\n1=-3.25\n") << "fr_FR"
-            << "48N 2 X10.50 X-3.25 . . . = 3,63"
-            << "Command5 Command4" << QStringList{"Oui", "Oui"} << "0= 1= Mem=0 Langue=F";
-        QTest::newRow("comma read as a group")
-            << QByteArray("[Start]\n0=\"0,180\"\n") << "C"
-            << "48N 1 X0,180 . . . . = .18"
-            << "Command4" << QStringList() << "0=\"0,180\" Langue=F !Mem";
-        QTest::newRow("unquoted comma")
-            << QByteArray("[Start]\ndeglat=43,5\n0=12,50\n") << "C"
-            << "43,5N 1 X12,50 . . . . = 12.50"
-            << "Text1 Command4" << oui << "deglat=\"43,5\" 0=\"12,50\" Mem=1";
-        QTest::newRow("comment and stray lines")
-            << QByteArray("[Start]\n# mur sud\ndeglat=43\nmur sud\nlat=False\n0=10.00\n") << "C"
-            << "43S 1 X10.00 . . . . = 10.00"
-            << "Command4" << QStringList() << "deglat=43 lat=False 0=10.00 Langue=F";
-        QTest::newRow("byte-order mark")
-            << QByteArray("\xEF\xBB\xBF[Start]\nLangue=E\ndeglat=43\n") << "C"
-            << "43N 0 . . . . . = "
-            << "Command4" << QStringList() << "deglat=43 Langue=E";
-        QTest::newRow("binary junk")
-            << QByteArray("\x01\xff\x80=\x7f\n\0\x02[\n[Start]\ndeglat=12\n", 28) << "C"
-            << "12N 0 . . . . . = "
-            << "Command4" << QStringList() << "deglat=12 Langue=F";
-        QTest::newRow("a word kept") << QByteArray("[Start]\n1=mur\n2=10.00\n") << "C"
-                                     << "48N 2 _mur X10.00 . . . = 10.00"
-                                     << "garder:45 Command4" << oui << "0=mur 1=10.00 2=* 3= Mem=3";
-        QTest::newRow("place out of bounds, emptied by the program")
-            << QByteArray("[Start]\ndeglat=95\n") << "C"
-            << "N 0 . . . . . = "
-            << "Command4" << QStringList() << "deglat=95 Langue=F";
-        QTest::newRow("FIFO") << QByteArray("FIFO") << "C"
-                              << "48N 0 . . . . . = "
-                              << "Text1 Command4" << QStringList{"Oui", "Oui"} << "FIFO";
+            << Fichier{"[Start]\n0=10.50\n1=-3.25\n",      "fr_FR",
+                       "48N 2 X10.50 X-3.25 . . . = 3,63", "Command5 Command4",
+                       "QuestionReset>Oui " + q,           "0= 1= Mem=0 Langue=F"};
+        QTest::newRow("byte-order mark, comment, stray lines") << Fichier{
+            "\xEF\xBB\xBF[Start]\n# mur\nLangue=E\ndeglat=43\nmur sud\nlat=False\n0=10.00\n",
+            "C",
+            "43S 1 X10.00 . . . . = 10.00",
+            "Command4",
+            "",
+            "deglat=43 lat=False 0=10.00 Langue=E !Mem"};
+        QTest::newRow("FIFO") << Fichier{
+            "FIFO", "C", "48N 0 . . . . . = ", "Text1 Command4", q + " EchecEnregistrement>Oui",
+            "FIFO"};
     }
     void fichiers() {
-        QFETCH(QByteArray, contenu);
-        QFETCH(QString, locale);
-        QFETCH(QString, debut);
-        QFETCH(QString, gestes);
-        QFETCH(QStringList, reponses);
-        QFETCH(QString, fichier);
+        QFETCH(Fichier, cas);
+        const auto& [contenu, locale, debut, gestes, boites, fichier] = cas;
         QLocale::setDefault(QLocale(locale));
-        ecrire(contenu);
-        demarrer(false);
+        demarrer(contenu);
         QCOMPARE(A->vue(), debut);
-        m_reponses = reponses;
-        jouer(gestes);
+        jouer(gestes, boites);
         QVERIFY(!A->w->isVisible());
-        QCOMPARE(m_reponses, QStringList()); // each answer given, to a box of its own
-        QCOMPARE(m_vues.size(), reponses.size());
         verifierFichier(fichier);
     }
 
-    // The ways out, from a file with two kept readings: the boxes shown with their buttons,
-    // whether the window is still open, what the file holds then.
+    // The ways out, from a file with two kept readings.
     void quitter_data() {
-        QTest::addColumn<QString>("gestes");
-        QTest::addColumn<QStringList>("reponses");
-        QTest::addColumn<QStringList>("boites");
-        QTest::addColumn<bool>("ouverte");
-        QTest::addColumn<QString>("fichier");
-        const QStringList q{"QuestionQuitter:Oui/Non"}, r{"QuestionReset:Oui/Non"}, rien;
+        QTest::addColumn<Sortie>("cas");
+        const QString q = "QuestionQuitter>", r = "QuestionReset>", e = "QuestionEffacer>Oui";
         const QString intact = "!Langue !lat 0=10.00 1=20.00";
-        QTest::newRow("nothing changed")
-            << "Command4" << rien << rien << false << "Langue=F !lat 0=10.00 !Mem";
-        QTest::newRow("Yes") << "Text2 Command4" << QStringList{"Oui"} << q << false
-                             << "lat=True 0=10.00 1=20.00 2= Mem=2 Langue=F";
-        QTest::newRow("No") << "Text2 Command4" << QStringList{"Non"} << q << false << intact;
-        QTest::newRow("Escape") << "Text2 Command4" << QStringList{"Echap"} << q << true << intact;
-        QTest::newRow("close box, Escape")
-            << "Text2 fermer" << QStringList{"Echap"} << q << true << intact;
-        QTest::newRow("close box, Yes, Spanish")
-            << "Option5_1 Text2 fermer" << QStringList{"Entree"}
-            << QStringList{u"QuestionQuitter:Sí/No"_s} << false << "lat=True Langue=E";
-        QTest::newRow("reset, Escape") << "Command5" << QStringList{"Echap"} << r << true << intact;
-        QTest::newRow("reset, Yes")
-            << "Command5" << QStringList{"Oui"} << r << true << "0= 1= Mem=0 !Langue !lat";
-        const QString e = "QuestionEffacer:Oui/Non"; // erasing a kept line asks first
+        QTest::newRow("nothing changed") << Sortie{"Command4", "", false, "Langue=F !lat !Mem"};
+        QTest::newRow("Yes") << Sortie{"Text2 Command4", q + "Oui", false,
+                                       "lat=True 0=10.00 1=20.00 2= Mem=2 Langue=F"};
+        QTest::newRow("No") << Sortie{"Text2 Command4", q + "Non", false, intact};
+        QTest::newRow("Escape") << Sortie{"Text2 Command4", q + "Echap", true, intact};
+        QTest::newRow("Yes by default, Spanish")
+            << Sortie{"Option5_1 Text2 Command4", u"QuestionQuitter:Sí/No>Entree"_s, false,
+                      "lat=True Langue=E"};
+        QTest::newRow("reset, Escape") << Sortie{"Command5", r + "Echap", true, intact};
+        QTest::newRow("reset, Yes") << Sortie{"Command5", r + "Oui", true, "0= 1= Mem=0 !lat"};
+        // Erasing a kept line asks first; with nothing kept the reset asks nothing.
         QTest::newRow("reset, nothing kept")
-            << "Command3 Command3 Command5" << QStringList{"Oui", "Oui"} << QStringList{e, e}
-            << true << "0= 1= !Langue !lat";
-        // Each kind of place control changed from the keyboard alone, "Quitter" by the keyboard.
-        for (const auto& [nom, gestes, fichier] :
-             {std::tuple{"keyboard, latitude", "tab:Text1 Text1=45", "deglat=45"},
-              std::tuple{"keyboard, longitude minutes", "tab:Text4 Text4=7", "minlon=7"},
-              std::tuple{"keyboard, south", "tab:Option1 key:Down", "lat=False lon=True"},
-              std::tuple{"keyboard, west", "tab:Option4 key:Down", "lon=False lat=True"}})
-            QTest::newRow(nom) << QString(gestes) + " tab:Command4 key:Space"
-                               << QStringList{"Entree"} << q << false
-                               << QString(fichier) + " Langue=F 0=10.00";
-        QTest::newRow("SIGTERM") << "Text2 sigterm" << rien << rien << false
-                                 << "lat=True 0=10.00 1=20.00 Mem=2 Langue=F";
-        QTest::newRow("SIGTERM, About open, nothing changed")
-            << "Command6 sigterm" << rien << rien << false << "Langue=F !lat";
+            << Sortie{"Command3 Command3 Command5", e + ' ' + e, true, "0= 1= !Langue"};
+        // A place control changed from the keyboard alone.
+        QTest::newRow("keyboard, longitude minutes")
+            << Sortie{"Text4=7 Command4", q + "Oui", false, "minlon=7"};
+        QTest::newRow("keyboard, west")
+            << Sortie{"bas:Option4 Command4", q + "Oui", false, "lon=False lat=True"};
         QTest::newRow("SIGTERM during the question")
-            << "Text2 Command4" << QStringList{"SIGTERM"} << q << false << "lat=True Langue=F";
+            << Sortie{"Text2 Command4", q + "SIGTERM", false, "lat=True Langue=F"};
         QTest::newRow("end of session, then quit")
-            << "Text2 session Command4" << rien << rien << false << "lat=True Mem=2 Langue=F";
+            << Sortie{"Text2 session Command4", "", false, "lat=True Mem=2 Langue=F"};
         QTest::newRow("end of session, one more kept, Yes")
-            << "garder:44 session garder:45 Command4" << QStringList{"Oui"} << q << false
-            << "0=10.00 1=20.00 2=A2 3=A3 4= Mem=4";
-        QTest::newRow("reset undone, Yes")
-            << "Command5 undo Command4" << QStringList{"Oui", "Oui"} << QStringList{r[0], q[0]}
-            << false << "0=10.00 1=20.00 2= Mem=2";
+            << Sortie{"garder:44 session garder:45 Command4", q + "Oui", false,
+                      "0=10.00 1=20.00 2=A2 3=A3 4= Mem=4"};
+        QTest::newRow("reset undone, Yes") << Sortie{
+            "Command5 undo Command4", r + "Oui " + q + "Oui", false, "0=10.00 1=20.00 2= Mem=2"};
         // A save that fails at quit offers to stay, "Non" by default: the old file is whole.
-        const QString echec = "EchecEnregistrement:Oui/Non";
+        const QString echec = "EchecEnregistrement>";
         QTest::newRow("disk full, stay")
-            << "Text2 disque-plein Command4" << QStringList{"Oui", "Entree"}
-            << QStringList{q[0], echec} << true << intact;
+            << Sortie{"Text2 disque-plein Command4", q + "Oui " + echec + "Entree", true, intact};
         QTest::newRow("disk full, quit all the same")
-            << "disque-plein Command4" << QStringList{"Oui"} << QStringList{echec} << false
-            << intact;
+            << Sortie{"disque-plein Command4", echec + "Oui", false, intact};
     }
     void quitter() {
-        QFETCH(QString, gestes);
-        QFETCH(QStringList, reponses);
-        QFETCH(QStringList, boites);
-        QFETCH(bool, ouverte);
-        QFETCH(QString, fichier);
-        ecrire("[Start]\n0=10.00\n1=20.00\n");
-        demarrer(false);
-        m_reponses = reponses;
-        jouer(gestes);
-        QCOMPARE(m_vues, boites);
+        QFETCH(Sortie, cas);
+        const auto& [gestes, boites, ouverte, fichier] = cas;
+        demarrer("[Start]\n0=10.00\n1=20.00\n");
+        jouer(gestes, boites);
         QTRY_COMPARE(A->w->isVisible(), ouverte);
         verifierFichier(fichier);
     }
 
-    // Two copies on one file, B started first; A0... is the text A showed in line 0.
+    // Two copies, B started first. The place another copy saved stays unless this one changed
+    // it; lines another copy saved meanwhile that do not fit beside this one's are kept,
+    // replaced, or B's quit cancelled.
     void deuxCopies_data() {
-        QTest::addColumn<QString>("gestes");
-        QTest::addColumn<QStringList>("reponses");
-        QTest::addColumn<QString>("fichier");
-        const QString deuxA = "garder:40 garder:41 ";
-        QTest::newRow("A then B, B touched the place")
-            << deuxA + "A:Command4 B:Text1=44 B:Command4" << QStringList{"Oui", "Oui"}
-            << "0=A0 1=A1 2= Mem=2 deglat=44";
-        QTest::newRow("B then A") << deuxA + "B:Text1=44 B:Command4 Command4"
-                                  << QStringList{"Oui", "Oui"} << "0=A0 1=A1 Mem=2 deglat=44";
+        QTest::addColumn<Sortie>("cas");
+        const QString q = "QuestionQuitter>Oui", l = q + ' ' + q + " QuestionListes>";
         const QString trop = "garder:40 garder:41 garder:42 Command4 B:garder:50 B:garder:51 "
                              "B:garder:52 B:Command4";
+        QTest::newRow("A then B, B touched the place")
+            << Sortie{"garder:40 garder:41 Command4 B:Text1=44 B:Command4", q + ' ' + q, false,
+                      "0=A0 1=A1 2= Mem=2 deglat=44"};
+        QTest::newRow("B then A") << Sortie{"garder:40 garder:41 B:Text1=44 B:Command4 Command4",
+                                            q + ' ' + q, false, "0=A0 1=A1 Mem=2 deglat=44"};
         QTest::newRow("too many, keep the saved ones")
-            << trop << QStringList{"Oui", "Oui", "Non"} << "0=A0 1=A1 2=A2 3= Mem=3";
+            << Sortie{trop, l + "Non", false, "0=A0 1=A1 2=A2 3= Mem=3"};
         QTest::newRow("too many, replace them")
-            << trop << QStringList{"Oui", "Oui", "Oui"} << "0=B0 1=B1 2=B2 3= Mem=3";
-        QTest::newRow("too many, Escape")
-            << trop << QStringList{"Oui", "Oui", "Echap"} << "0=A0 1=A1 2=A2 3=";
+            << Sortie{trop, l + "Oui", false, "0=B0 1=B1 2=B2 3= Mem=3"};
+        QTest::newRow("too many, Escape") << Sortie{trop, l + "Echap", true, "0=A0 1=A1 2=A2 3="};
     }
     void deuxCopies() {
-        QFETCH(QString, gestes);
-        QFETCH(QStringList, reponses);
-        QFETCH(QString, fichier);
-        demarrer(true);
-        m_reponses = reponses;
-        jouer(gestes);
-        QCOMPARE(m_reponses, QStringList()); // each answer given, to a box of its own
-        QCOMPARE(m_vues.size(), reponses.size());
-        QCOMPARE(B->w->isVisible(),
-                 m_vues.contains("QuestionListes:Oui/Non") && reponses.last() == "Echap");
+        QFETCH(Sortie, cas);
+        const auto& [gestes, boites, ouverte, fichier] = cas;
+        demarrer({}, true);
+        jouer(gestes, boites);
+        QCOMPARE(B->w->isVisible(), ouverte);
         verifierFichier(fichier);
     }
 };

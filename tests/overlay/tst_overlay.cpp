@@ -10,13 +10,16 @@
 
 namespace {
 
-QString texte(const QWidget* f, const char* nom) {
-    return f->findChild<QLabel*>(nom)->text();
-}
-
-QScrollBar* barre(const QWidget* f, const char* nom) {
-    return f->findChild<QScrollBar*>(nom);
-}
+// The overlay on fake window effects; its read-outs and bars by name.
+struct Calque {
+    FakeWindowEffects effets;
+    Droite d;
+    // As on X11 when the desktop makes the window see-through, as on Wayland when not.
+    explicit Calque(bool parLeBureau = false)
+        : d((effets.opaciteParLeBureau = parLeBureau, effets)) {}
+    QString texte(const char* nom) const { return d.findChild<QLabel*>(nom)->text(); }
+    QScrollBar* barre(const char* nom) const { return d.findChild<QScrollBar*>(nom); }
+};
 
 } // namespace
 
@@ -30,130 +33,98 @@ private slots:
     }
 
     // Latitude north positive, longitude WEST positive, as the main window holds them.
-    void adresse_data() {
-        QTest::addColumn<double>("lat");
-        QTest::addColumn<double>("lon");
-        QTest::addColumn<QString>("ll");
-        QTest::newRow("48N52 2E20") << 48 + 52 / 60.0 << -(2 + 20 / 60.0) << "48.8666667,2.3333333";
-        QTest::newRow("45N0 3W0: bare point") << 45.0 << 3.0 << "45.0000000,-3.";
-        QTest::newRow("0S30 0W30: signs under a degree") << -0.5 << 0.5 << "-0.5000000,-0.5";
-    }
-
     void adresse() {
-        QFETCH(double, lat);
-        QFETCH(double, lon);
-        QFETCH(QString, ll);
-        QCOMPARE(overlay::adresseCarte(lat, lon).toString(QUrl::FullyEncoded),
-                 "https://www.google.com/maps?ll=" + ll + "&spn=0.099583,0.219830&t=h&hl=fr");
+        for (const auto& [lat, lon, ll] :
+             {std::tuple{48 + 52 / 60.0, -(2 + 20 / 60.0), "48.8666667,2.3333333"},
+              std::tuple{45.0, 3.0, "45.0000000,-3."}, // a bare point
+              std::tuple{-0.5, 0.5, "-0.5000000,-0.5"}})
+            QCOMPARE(overlay::adresseCarte(lat, lon).toString(QUrl::FullyEncoded),
+                     QString("https://www.google.com/maps?ll=") + ll +
+                         "&spn=0.099583,0.219830&t=h&hl=fr");
     }
 
     // Where the desktop cannot make the whole window see-through (Wayland), the window's
     // own background carries the opacity; elsewhere it stays white and the desktop does it.
-    void ouverture_data() {
-        QTest::addColumn<bool>("parLeBureau");
-        QTest::addColumn<int>("alphaFond");
-        QTest::newRow("Wayland") << false << 200;
-        QTest::newRow("X11") << true << 255;
-    }
-
+    // Nothing follows the transparency thumb while it is dragged; the release applies it.
     void ouverture() {
-        QFETCH(bool, parLeBureau);
-        QFETCH(int, alphaFond);
-        FakeWindowEffects effets;
-        effets.opaciteParLeBureau = parLeBureau;
-        Droite d(effets);
-        QVERIFY(effets.topmost);
-        QCOMPARE(effets.opacite, 200);
-        QCOMPARE(texte(&d, "Label3") + '|' + texte(&d, "Label4"),
-                 QString::fromUtf8("180°|décl. 0°"));
-        const QPoint coin(3, 3); // away from the lines and the panel
-        QCOMPARE(d.grab().toImage().pixelColor(coin), QColor(255, 255, 255, alphaFond));
-
-        // Nothing follows the transparency thumb while it is dragged; the release applies it.
-        QScrollBar* transparence = barre(&d, "HScroll1");
-        transparence->setSliderDown(true);
-        transparence->setSliderPosition(40);
-        QCOMPARE(effets.opacite, 200);
-        transparence->setSliderDown(false);
-        QCOMPARE(effets.opacite, 40);
-        QCOMPARE(d.grab().toImage().pixelColor(coin).alpha(), parLeBureau ? 255 : 40);
+        for (const bool parLeBureau : {false, true}) {
+            Calque k(parLeBureau);
+            Droite& d = k.d;
+            QVERIFY(k.effets.topmost);
+            QCOMPARE(k.effets.opacite, 200);
+            QCOMPARE(k.texte("Label3") + '|' + k.texte("Label4"),
+                     QString::fromUtf8("180°|décl. 0°"));
+            const QPoint coin(3, 3); // away from the lines and the panel
+            QCOMPARE(d.grab().toImage().pixelColor(coin),
+                     QColor(255, 255, 255, parLeBureau ? 255 : 200));
+            QScrollBar* transparence = k.barre("HScroll1");
+            transparence->setSliderDown(true);
+            transparence->setSliderPosition(40);
+            QCOMPARE(k.effets.opacite, 200);
+            transparence->setSliderDown(false);
+            QCOMPARE(k.effets.opacite, 40);
+            QCOMPARE(d.grab().toImage().pixelColor(coin).alpha(), parLeBureau ? 255 : 40);
+        }
     }
 
     // Li a full width each way from the centre, Fl a quarter; 0.017453292 is not quite
     // pi/180. The wall's declination is the read-out less 180 (168 -> -12, a wall looking
-    // 12 degrees east of south).
+    // 12 degrees east of south). The line follows the angle thumb while it is dragged.
     void lignes() {
         const QPointF c(1777.5, 1277.5);
         const auto proche = [](QPointF a, QPointF b) { return QLineF(a, b).length() < 0.01; };
-        FakeWindowEffects effets;
-        Droite d(effets);
+        Calque k;
         for (const auto& [angle, li, fl, decl] :
              {std::tuple(0, QPointF(5332.5, 1277.5), QPointF(1777.5, 388.75), "-180"),
               std::tuple(90, QPointF(1777.5, 4832.5), QPointF(2666.25, 1277.5), "-90"),
               std::tuple(360, QPointF(5332.5, 1277.5), QPointF(1777.5, 388.75), "180")}) {
-            barre(&d, "HScroll2")->setValue(angle);
-            QVERIFY(proche(d.Li().p1(), li) && proche(d.Li().p2(), 2 * c - li));
-            QVERIFY(proche(d.Fl().p1(), c) && proche(d.Fl().p2(), fl));
-            QCOMPARE(texte(&d, "Label3"), QString::number(angle) + "°");
-            QCOMPARE(texte(&d, "Label4"), QString::fromUtf8("décl. ") + decl + "°");
+            k.barre("HScroll2")->setValue(angle);
+            QVERIFY(proche(k.d.Li().p1(), li) && proche(k.d.Li().p2(), 2 * c - li));
+            QVERIFY(proche(k.d.Fl().p1(), c) && proche(k.d.Fl().p2(), fl));
+            QCOMPARE(k.texte("Label3") + '|' + k.texte("Label4"),
+                     QString::fromUtf8("%1°|décl. %2°").arg(angle).arg(decl));
         }
-        // The line follows the angle thumb while it is dragged.
-        QScrollBar* angle = barre(&d, "HScroll2");
-        angle->setSliderDown(true);
-        angle->setSliderPosition(168);
-        QCOMPARE(texte(&d, "Label3") + '|' + texte(&d, "Label4"),
-                 QString::fromUtf8("168°|décl. -12°"));
-        QVERIFY(proche(d.Fl().p2(), c + QPointF(0.25 * 3555 * std::sin(12 * M_PI / 180),
-                                                0.25 * 3555 * std::cos(12 * M_PI / 180))));
+        k.barre("HScroll2")->setSliderDown(true);
+        k.barre("HScroll2")->setSliderPosition(168);
+        QCOMPARE(k.texte("Label3") + '|' + k.texte("Label4"), QString::fromUtf8("168°|décl. -12°"));
+        QVERIFY(proche(k.d.Fl().p2(), c + QPointF(0.25 * 3555 * std::sin(12 * M_PI / 180),
+                                                  0.25 * 3555 * std::cos(12 * M_PI / 180))));
     }
 
-    // Tab reaches both bars from "Retour"; arrows step 1 degree, Page keys 10.
-    void clavier_data() {
-        QTest::addColumn<QList<int>>("touches");
-        QTest::addColumn<int>("angle");
-        QTest::newRow("Left x3") << QList<int>{Qt::Key_Left, Qt::Key_Left, Qt::Key_Left} << 177;
-        QTest::newRow("PageDown x2, Right")
-            << QList<int>{Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_Right} << 161;
-        QTest::newRow("Home, Left") << QList<int>{Qt::Key_Home, Qt::Key_Left} << 0;
-    }
-
+    // Tab reaches both bars from "Retour"; arrows step 1 degree, Page keys 10, Home goes to 0.
     void clavier() {
-        QFETCH(QList<int>, touches);
-        QFETCH(int, angle);
-        FakeWindowEffects effets;
-        Droite d(effets);
-        d.show();
-        d.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&d));
-        QWidget* retour = d.findChild<QWidget*>("Command1");
-        retour->setFocus();
-        QStringList chemin;
-        for (int i = 0; i < 3; ++i) {
+        Calque k;
+        k.d.show();
+        k.d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&k.d));
+        k.d.findChild<QWidget*>("Command1")->setFocus();
+        for (const char* suivant : {"HScroll1", "HScroll2", "Command1"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            chemin << QApplication::focusWidget()->objectName();
+            QCOMPARE(QApplication::focusWidget()->objectName(), suivant);
         }
-        QCOMPARE(chemin.join(' '), QStringLiteral("HScroll1 HScroll2 Command1"));
-        QTest::keyClick(retour, Qt::Key_Backtab);
-        for (int t : touches)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key(t));
-        QCOMPARE(barre(&d, "HScroll2")->value(), angle);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        const Qt::Key touches[] = {Qt::Key_Left,  Qt::Key_Left, Qt::Key_PageDown, Qt::Key_PageDown,
+                                   Qt::Key_Right, Qt::Key_Home, Qt::Key_Left};
+        const int angles[] = {179, 178, 168, 158, 159, 0, 0};
+        for (int i = 0; i < 7; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), touches[i]);
+            QCOMPARE(k.barre("HScroll2")->value(), angles[i]);
+        }
     }
 
     // Any button on the window's own surface drags it, not on the panel or the read-out.
-    void deplacement() {
-        FakeWindowEffects effets;
-        Droite d(effets);
-        d.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&d));
-        QTest::mousePress(d.findChild<QWidget*>("Frame1"), Qt::LeftButton, {}, {5, 5});
-        QTest::mousePress(d.findChild<QWidget*>("Label3"), Qt::RightButton, {}, {5, 5});
-        QTest::mousePress(&d, Qt::LeftButton, {}, {5, 5});
-        QTest::mousePress(&d, Qt::RightButton, {}, {5, 5});
-        QCOMPARE(effets.deplacements, 2);
-    }
-
     // Where the desktop does not move the window (here; X11 with the right button), the
     // window follows the mouse until the button is up, and no further.
+    void deplacement() {
+        Calque k;
+        k.d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&k.d));
+        QTest::mousePress(k.d.findChild<QWidget*>("Frame1"), Qt::LeftButton, {}, {5, 5});
+        QTest::mousePress(k.d.findChild<QWidget*>("Label3"), Qt::RightButton, {}, {5, 5});
+        QTest::mousePress(&k.d, Qt::LeftButton, {}, {5, 5});
+        QTest::mousePress(&k.d, Qt::RightButton, {}, {5, 5});
+        QCOMPARE(k.effets.deplacements, 2);
+    }
     void deplacementSuivi() {
         platform::QtWindowEffects effets;
         Droite d(effets);
@@ -169,36 +140,28 @@ private slots:
     }
 
     // The map button puts the overlay over the main window, which steps aside and comes
-    // back however the overlay is closed; the program does not end meanwhile.
-    void retour_data() {
-        QTest::addColumn<bool>("parRetour");
-        QTest::newRow("Retour") << true;
-        QTest::newRow("closed by the desktop") << false;
-    }
-
+    // back however the overlay is closed ("Retour", the desktop); the program does not end
+    // meanwhile. Quitting closes the overlay and does not bring the main window back.
     void retour() {
-        QFETCH(bool, parRetour);
-        FakeServices fakes;
-        FormTalvan f(fakes.services());
-        f.Charger();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
-        const QPoint centre = f.frameGeometry().center();
-        QTest::mouseClick(f.findChild<QWidget*>("Command8"), Qt::LeftButton);
-        QPointer<Droite> d = f.fenetreDroite();
-        QVERIFY(d && d->isVisible() && !f.isVisible());
-        QVERIFY((d->geometry().center() - centre).manhattanLength() <= 2);
-        QSignalSpy fin(qApp, &QGuiApplication::lastWindowClosed);
-        fermerDansLaBoucle(d, parRetour ? "Command1" : "", 100);
-        QVERIFY(d.isNull());
-        QVERIFY(f.isVisible() && !f.isMinimized());
-        QCOMPARE(fin.count(), 0);
-
-        // Quitting closes the overlay and does not bring the main window back.
-        QTest::mouseClick(f.findChild<QWidget*>("Command8"), Qt::LeftButton);
-        d = f.fenetreDroite();
-        f.close();
-        QTRY_VERIFY(d.isNull());
-        QVERIFY(!f.isVisible());
+        for (const bool parRetour : {true, false}) {
+            Fenetre<FormTalvan> f;
+            QVERIFY(QTest::qWaitForWindowExposed(f.w.get()));
+            const QPoint centre = f.w->frameGeometry().center();
+            f.clic("Command8");
+            QPointer<Droite> d = f.w->fenetreDroite();
+            QVERIFY(d && d->isVisible() && !f.w->isVisible());
+            QVERIFY((d->geometry().center() - centre).manhattanLength() <= 2);
+            QSignalSpy fin(qApp, &QGuiApplication::lastWindowClosed);
+            fermerDansLaBoucle(d, parRetour ? "Command1" : "", 100);
+            QVERIFY(d.isNull());
+            QVERIFY(f.w->isVisible() && !f.w->isMinimized());
+            QCOMPARE(fin.count(), 0);
+            f.clic("Command8");
+            d = f.w->fenetreDroite();
+            f.w->close();
+            QTRY_VERIFY(d.isNull());
+            QVERIFY(!f.w->isVisible());
+        }
     }
 };
 

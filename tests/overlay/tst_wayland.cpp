@@ -29,9 +29,9 @@ int pixelsVus(const QColor& couleur) {
     int n = 0;
     for (int y = 0; y < ecran.height(); ++y)
         for (int x = 0; x < ecran.width(); ++x) {
-            const QColor c = ecran.pixelColor(x, y);
-            n += qAbs(c.red() - couleur.red()) <= 2 && qAbs(c.green() - couleur.green()) <= 2 &&
-                 qAbs(c.blue() - couleur.blue()) <= 2;
+            const QRgb c = ecran.pixel(x, y);
+            n += qAbs(qRed(c) - couleur.red()) <= 2 && qAbs(qGreen(c) - couleur.green()) <= 2 &&
+                 qAbs(qBlue(c) - couleur.blue()) <= 2;
         }
     return n;
 }
@@ -71,28 +71,21 @@ private slots:
     }
 
     // The main window steps aside and is on screen again after "Retour" or any closing.
-    void retour_data() {
-        QTest::addColumn<bool>("parRetour");
-        QTest::newRow("Retour") << true;
-        QTest::newRow("closed") << false;
-    }
-
     void retour() {
-        QFETCH(bool, parRetour);
-        FakeServices fakes;
-        FormTalvan f(fakes.services());
-        f.Charger();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
-        QTest::mouseClick(f.findChild<QWidget*>("Command8"), Qt::LeftButton);
-        QPointer<Droite> d = f.fenetreDroite();
-        QVERIFY(d && QTest::qWaitForWindowExposed(d));
-        QTRY_VERIFY(!f.windowHandle() || !f.windowHandle()->isExposed());
-        QSignalSpy fin(qApp, &QGuiApplication::lastWindowClosed);
-        fermerDansLaBoucle(d, parRetour ? "Command1" : "", 300);
-        QVERIFY(d.isNull());
-        QCOMPARE(fin.count(), 0);
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
-        QCOMPARE(f.windowState(), Qt::WindowNoState);
+        for (const bool parRetour : {true, false}) {
+            Fenetre<FormTalvan> f;
+            QVERIFY(QTest::qWaitForWindowExposed(f.w.get()));
+            f.clic("Command8");
+            QPointer<Droite> d = f.w->fenetreDroite();
+            QVERIFY(d && QTest::qWaitForWindowExposed(d));
+            QTRY_VERIFY(!f.w->windowHandle() || !f.w->windowHandle()->isExposed());
+            QSignalSpy fin(qApp, &QGuiApplication::lastWindowClosed);
+            fermerDansLaBoucle(d, parRetour ? "Command1" : "", 300);
+            QVERIFY(d.isNull());
+            QCOMPARE(fin.count(), 0);
+            QVERIFY(QTest::qWaitForWindowExposed(f.w.get()));
+            QCOMPARE(f.w->windowState(), Qt::WindowNoState);
+        }
     }
 };
 

@@ -15,16 +15,14 @@ namespace {
 // A copy: the main window on the settings file with the real store and the real signals, as
 // main() builds them, the clock at a sunny noon. It keeps one reading at `angle`, writes that
 // line's text on its output, and waits for the end.
-int copie(int argc, char* argv[], const QString& ini, const QString& angle) {
+int copie(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    const auto reglages = platform::QtSettingsStore::fromFile(ini);
+    const auto reglages = platform::QtSettingsStore::fromFile(QString::fromLocal8Bit(argv[2]));
     Fenetre<FormTalvan> f("F", "2008-02-11T12:00Z", "Europe/Paris", {}, reglages.get());
     platform::SignauxFin signaux;
     QObject::connect(&signaux, &platform::SignauxFin::recu, f.w.get(), &FormTalvan::FinDeSession);
-    f.c<QLineEdit>("Text12")->setText(angle);
-    f.clic("Command1");
-    f.clic("Command2");
-    std::printf("%s\n", qPrintable(f.texte(QStringLiteral("DG_%1").arg(f.w->etat().Mem - 1))));
+    f.calculer(QString::fromLatin1(argv[3]), true);
+    std::printf("%s\n", qPrintable(f.dg(f.w->etat().Mem - 1)->text()));
     std::fflush(stdout);
     return QApplication::exec();
 }
@@ -43,24 +41,25 @@ private slots:
         for (int debut = 0; debut < tours; debut += Paires) {
             QTemporaryDir dossiers[Paires];
             QProcess copies[Paires][2];
-            QString gardees[Paires][2];
             for (int p = 0; p < Paires; ++p) {
-                const QString ini = dossiers[p].filePath("orsaline.ini");
-                QFile f(ini);
+                QFile f(dossiers[p].filePath("orsaline.ini"));
                 QVERIFY(f.open(QIODevice::WriteOnly) && f.write("[Start]\n0=10.00\n") > 0);
                 for (pid_t k = 0, groupe = 0; k < 2; ++k) {
                     copies[p][k].setChildProcessModifier([groupe] { ::setpgid(0, groupe); });
                     copies[p][k].start(QCoreApplication::applicationFilePath(),
-                                       {"--copie", ini, k ? "50" : "40"});
+                                       {"--copie", f.fileName(), k ? "50" : "40"});
                     QVERIFY(copies[p][k].waitForStarted());
                     groupe = pid_t(copies[p][0].processId());
                 }
             }
-            for (int p = 0; p < Paires; ++p)
-                for (int k = 0; k < 2; ++k) {
-                    QVERIFY(copies[p][k].waitForReadyRead(30000));
-                    gardees[p][k] = QString::fromUtf8(copies[p][k].readLine()).trimmed();
+            QStringList gardees[Paires]; // the earlier reading and the two kept ones
+            for (int p = 0; p < Paires; ++p) {
+                gardees[p] << "10.00";
+                for (QProcess& c : copies[p]) {
+                    QVERIFY(c.waitForReadyRead(30000));
+                    gardees[p] << QString::fromUtf8(c.readLine()).trimmed();
                 }
+            }
             for (int p = 0; p < Paires; ++p)
                 QCOMPARE(::killpg(pid_t(copies[p][0].processId()), SIGTERM), 0);
             for (int p = 0; p < Paires; ++p) {
@@ -70,8 +69,8 @@ private slots:
                 const QSettings s(dossiers[p].filePath("orsaline.ini"), QSettings::IniFormat);
                 QStringList lignes;
                 for (int i = 0; i < 5; ++i)
-                    lignes << s.value(QString::number(i).prepend("Start/")).toString();
-                for (const QString& r : {QString("10.00"), gardees[p][0], gardees[p][1]})
+                    lignes << s.value("Start/" + QString::number(i)).toString();
+                for (const QString& r : gardees[p])
                     QVERIFY2(lignes.contains(r), qPrintable(QString("round %1: %2 lost, file %3")
                                                                 .arg(debut + p)
                                                                 .arg(r, lignes.join(' '))));
@@ -82,7 +81,7 @@ private slots:
 
 int main(int argc, char* argv[]) {
     if (argc == 4 && qstrcmp(argv[1], "--copie") == 0)
-        return copie(argc, argv, QString::fromLocal8Bit(argv[2]), QString::fromLatin1(argv[3]));
+        return copie(argc, argv);
     QCoreApplication application(argc, argv);
     TestCopies t;
     return QTest::qExec(&t, argc, argv);

@@ -12,10 +12,11 @@ namespace {
 
 void cliquer(QWidget* w) { // a press and release sent to the widget itself, then what they queued
     const QPointF p = w->rect().center(), g = w->mapToGlobal(p);
-    QMouseEvent appui(QEvent::MouseButtonPress, p, g, Qt::LeftButton, Qt::LeftButton, {});
-    QMouseEvent relache(QEvent::MouseButtonRelease, p, g, Qt::LeftButton, Qt::NoButton, {});
-    QCoreApplication::sendEvent(w, &appui);
-    QCoreApplication::sendEvent(w, &relache);
+    for (const auto& [type, boutons] : {std::pair{QEvent::MouseButtonPress, Qt::LeftButton},
+                                        {QEvent::MouseButtonRelease, Qt::NoButton}}) {
+        QMouseEvent e(type, p, g, Qt::LeftButton, boutons, {});
+        QCoreApplication::sendEvent(w, &e);
+    }
     QCoreApplication::sendPostedEvents();
 }
 
@@ -24,10 +25,12 @@ const QStringList Bizarres = // signs, overflows, exponents, commas, times, word
             "-inf|Infini|10:00|24:00|180|-180.01|90|2147483648|٣٤٥|12°30'|\u00a012\u202f5")
         .split('|');
 const QRegularExpression NonFini("(?i)(?<![[:alpha:]])(nan|inf)(?![[:alpha:]])"); // not "Infini"
-const QStringList Boutons = { // buttons, clock, options, languages, help, About, map
-    "Command1", "Command2",  "Command3",  "Command5", "Command6", "Command7",
-    "Command8", "Image1",    "Label13",   "Option1",  "Option2",  "Option3",
-    "Option4",  "Option5_0", "Option5_1", "Image2",   "Label8"};
+// Buttons, clock, options, languages, help, About, map.
+const QStringList Boutons =
+    QString("Command1 Command2 Command3 Command5 Command6 Command7 Command8 "
+            "Image1 Label13 Option1 Option2 Option3 Option4 Option5_0 "
+            "Option5_1 Image2 Label8")
+        .split(' ');
 const QRegularExpression Clavier("^[ -~]{0,12}$"); // short plain texts are typed key by key
 
 } // namespace
@@ -42,13 +45,10 @@ private slots:
         const auto entier = [&](int a, int b) { return std::uniform_int_distribution(a, b)(alea); };
         const auto chance = [&](double p) { return std::bernoulli_distribution(p)(alea); };
         const auto un = [&](const auto& l) { return l[entier(0, int(std::size(l)) - 1)]; };
-        FakeServices f;
-        FormTalvan w(f.services());
-        w.Charger();
-        QList<QLineEdit*> champs = w.findChildren<QLineEdit*>(); // every field a person types into
+        Fenetre<FormTalvan> f;
+        FakeClock& horloge = f.fakes.clock;
+        QList<QLineEdit*> champs = f.w->findChildren<QLineEdit*>(); // all a person types into
         champs.removeIf([](QLineEdit* l) { return l->isReadOnly() || !l->isVisible(); });
-        const auto DG = w.findChildren<QLineEdit*>(QRegularExpression("^DG_\\d$"));
-        const auto Chec = w.findChildren<QCheckBox*>(QRegularExpression("^Chec_\\d$"));
         QHash<const QWidget*, QString> tape; // the last text typed into each field
         bool modif = false;                  // Modif seen true
         QStringList historique;
@@ -73,7 +73,7 @@ private slots:
                 return c->objectName() + '/' + c->parent()->objectName() + " \"" + t.left(40) + '"';
             },
             [&] {
-                QCheckBox* c = un(Chec);
+                QCheckBox* c = f.chec(entier(0, 4));
                 chance(0.6) ? cliquer(c) : QTest::keyClick(c, Qt::Key_Space);
                 return "tick " + c->objectName();
             },
@@ -81,32 +81,29 @@ private slots:
                 QWidget* fenetre = un(QApplication::topLevelWidgets());
                 const QString nom = un(Boutons), quoi = fenetre->objectName() + ' ' + nom;
                 // With kept lines the reset asks first: Yes, No or Escape.
-                const int reponse = entier(0, 2);
-                QTimer::singleShot(0, [reponse] {
-                    if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                QTimer::singleShot(0, [reponse = entier(0, 2)] {
+                    if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
                         reponse == 2
                             ? QTest::keyClick(m, Qt::Key_Escape)
                             : m->button(reponse ? QMessageBox::No : QMessageBox::Yes)->click();
-                    }
                 });
-                // Not on a hidden window (the main one while the map shows).
-                for (QWidget* x : fenetre->findChildren<QWidget*>(nom))
+                for (QWidget* x : fenetre->findChildren<QWidget*>(nom)) // not on a hidden window
                     if (x->isVisible() && x->window() == fenetre)
                         cliquer(x);
                 return quoi; // the click may have closed the window
             },
             [&] { // the clock's tick, now and then in another zone or at an instant of 1..9998
                 if (chance(0.1))
-                    f.clock.reglerZone(un(QByteArrayList{"Pacific/Kiritimati", "America/Santiago",
+                    horloge.reglerZone(un(QByteArrayList{"Pacific/Kiritimati", "America/Santiago",
                                                          "Asia/Kathmandu", "Australia/Lord_Howe"}));
                 if (chance(0.1))
-                    f.clock.regler(
+                    horloge.regler(
                         QDateTime(QDate(chance(0.8) ? entier(1890, 2110) : entier(1, 9998),
                                         entier(1, 12), 28),
                                   QTime(entier(0, 23), 59), Qt::UTC));
-                f.clock.avancer(chance(0.3) ? entier(1, 4000) : 0);
-                w.Timer1_Timer();
-                return "clock " + f.clock.maintenantUtc().toString(Qt::ISODate);
+                horloge.avancer(chance(0.3) ? entier(1, 4000) : 0);
+                f.tic();
+                return "clock " + horloge.maintenantUtc().toString(Qt::ISODate);
             }};
         const auto rapport = qScopeGuard([&] { // a failure or an exception names the seed
             if (QTest::currentTestFailed() || std::uncaught_exceptions())
@@ -116,12 +113,13 @@ private slots:
             if (i == 10000)
                 QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
             historique << actions[std::discrete_distribution({32, 14, 30, 16})(alea)]();
-            const EtatFormTalvan& e = w.etat();
+            const EtatFormTalvan& e = f.w->etat();
             QVERIFY2(e.Mem >= 0 && e.Mem <= 5, qPrintable(QString::number(e.Mem)));
             QVERIFY2(!std::exchange(modif, e.Modif) || e.Modif, "Modif went back to false");
             for (int j = 0; j < 5; ++j) {
-                QVERIFY2(!Chec[j]->isChecked() || !DG[j]->text().isEmpty(), "empty line ticked");
-                QVERIFY(j >= e.Mem || DG[j]->palette().text().color() == Qt::darkGreen);
+                QVERIFY2(!f.chec(j)->isChecked() || !f.dg(j)->text().isEmpty(),
+                         "empty line ticked");
+                QVERIFY(j >= e.Mem || f.dg(j)->palette().text().color() == Qt::darkGreen);
             }
             for (QWidget* fenetre : QApplication::topLevelWidgets()) // only what the program wrote
                 for (QWidget* x : fenetre->findChildren<QWidget*>())
@@ -132,11 +130,12 @@ private slots:
         }
 
         QTimer::singleShot(0, [] { // quitting, saving the list as the session left it
-            auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            question->button(QMessageBox::Yes)->click();
+            qobject_cast<QMessageBox*>(QApplication::activeModalWidget())
+                ->button(QMessageBox::Yes)
+                ->click();
         });
-        w.findChild<QAbstractButton*>("Command4")->click();
-        QCOMPARE(f.settings.valeurs.value("Start/4"), DG[4]->text());
+        f.c<QAbstractButton>("Command4")->click();
+        QCOMPARE(f.fakes.settings.valeurs.value("Start/4"), f.dg(4)->text());
     }
 };
 
