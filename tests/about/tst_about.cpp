@@ -15,16 +15,17 @@ private slots:
     void liens() {
         const QString courriel =
             "mailto:auteur@example.org?subject=Orsa%26line%20%23%C3%A9%20V3.0.12";
-        FakeServices fakes;
-        fakes.identity.nomExecutable = QStringLiteral("Orsa&line #é");
-        fakes.identity.revision = 12;
-        fakes.adresses.siteTraduction += '/';
-        About about(fakes.services(), QIcon(), QPixmap());
+        const Fenetre<About> b("F", "", "Europe/Paris", {}, nullptr, [](FakeServices& f) {
+            f.identity.nomExecutable = QStringLiteral("Orsa&line #é");
+            f.identity.revision = 12;
+            f.adresses.siteTraduction += '/';
+        });
+        About& about = *b.w;
         for (const char* n : {"Label2", "Label3", "Label5"}) // empty until a language is applied
-            about.findChild<QLabel*>(n)->setText("Lien");
+            b.c<QLabel>(n)->setText("Lien");
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
-        QTest::mouseClick(about.findChild<QLabel*>("Label2"), Qt::LeftButton);
+        b.clic("Label2");
         about.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&about));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
@@ -35,7 +36,7 @@ private slots:
         }
         QVERIFY(about.isVisible());
         QStringList ouvertes;
-        for (const QUrl& u : fakes.opener.adresses)
+        for (const QUrl& u : b.fakes.opener.adresses)
             ouvertes << u.toString(QUrl::FullyEncoded);
         QCOMPARE(ouvertes, QStringList({courriel, "https://traduction.example.org/index.htm",
                                         "https://auteur.example.org", courriel}));

@@ -10,15 +10,17 @@
 
 namespace {
 
-// The overlay on fake window effects; its read-outs and bars by name.
-struct Calque {
-    FakeWindowEffects effets;
-    Droite d;
-    // As on X11 when the desktop makes the window see-through, as on Wayland when not.
+// The overlay on fake window effects, made see-through by the desktop (X11) or by its own
+// background (Wayland); its read-outs and bars by name.
+struct Calque : Fenetre<Droite> {
     explicit Calque(bool parLeBureau = false)
-        : d((effets.opaciteParLeBureau = parLeBureau, effets)) {}
-    QString texte(const char* nom) const { return d.findChild<QLabel*>(nom)->text(); }
-    QScrollBar* barre(const char* nom) const { return d.findChild<QScrollBar*>(nom); }
+        : Fenetre("F", "", "Europe/Paris", {}, nullptr,
+                  parLeBureau ? +[](FakeServices& f) { f.effects.opaciteParLeBureau = true; }
+                              : nullptr),
+          effets(fakes.effects), d(*w) {}
+    FakeWindowEffects& effets;
+    Droite& d;
+    QScrollBar* barre(const char* nom) const { return c<QScrollBar>(nom); }
 };
 
 } // namespace
