@@ -51,6 +51,13 @@ private slots:
         QTest::newRow("23:59:59.6 rounds to the next day")
             << TexteInstantIso({28, 2, 2026, 86399.6 / 86400, 0, 86399.6 / 86400, 0, 0, 0, 0, 0})
             << S("2026-03-01T00:00:00+00:00");
+        QTest::newRow("leap day of 2000")
+            << TexteInstantIso({29, 2, 2000, 0.5, 0, 0.5, 45, 0, 90, 180, 20})
+            << S("2000-02-29T12:00:00+00:00");
+        // Noon in Auckland in summer, UTC+13: 23:00 UT the day before.
+        QTest::newRow("UTC+13") << TexteInstantIso({7, 1, 2026, 0.5, 46800, -1 / 24.0, -36.85,
+                                                    -174.76, 90, 0, 20})
+                                << S("2026-01-07T12:00:00+13:00");
         QTest::newRow("offset with seconds") << TexteDecalage(561) << S("+00:09:21");
     }
     void textes() {
