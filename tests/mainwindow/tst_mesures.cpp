@@ -298,6 +298,7 @@ private slots:
         QTest::newRow("Reset") << Annule{"c45 g c46 g r z", "2 XX...", "46"};
         QTest::newRow("one step only") << Annule{"c45 g c46 g z z", "1 Xo...", "46"};
         QTest::newRow("the angle's own undo") << Annule{"c45 g t", "1 X....", ""};
+        QTest::newRow("from a field with nothing to undo") << Annule{"c45 g Z", "0 o....", "45"};
     }
     void annuler() {
         QFETCH(Annule, cas);
@@ -313,7 +314,10 @@ private slots:
                 b.clic("Command3");
             else if (g == "E" || g == "r") // asked first
                 (b.repondre("Oui"), b.clic(g == "E" ? "Command3" : "Command5"));
-            QWidget* focus = g == "z" ? b.c("Command1") : g == "t" ? b.c("Text12") : nullptr;
+            QWidget* focus = g == "z"   ? b.c("Command1")
+                             : g == "Z" ? b.c("Text1") // untouched: nothing of its own to undo
+                             : g == "t" ? b.c("Text12")
+                                        : nullptr;
             if (focus) {
                 QApplication::setActiveWindow(b.w.get());
                 focus->setFocus();
