@@ -32,19 +32,16 @@ int main(int argc, char* argv[]) {
     for (const QString& element : args.mid(3)) {
         const QRegularExpressionMatch m = forme.match(element);
         const QString svg = source.filePath(m.captured(1) + QStringLiteral(".svg"));
-        const QIcon icone(svg);
-        const QPixmap image =
-            m.hasMatch() ? icone.pixmap(QSize(m.captured(2).toInt(), m.captured(3).toInt()), 1.0)
-                         : QPixmap();
+        const QSize taille(m.captured(2).toInt(), m.captured(3).toInt());
+        const QPixmap image = m.hasMatch() ? QIcon(svg).pixmap(taille, 1.0) : QPixmap();
         // The file's name gives the image's size: the drawing must fill the box.
         const QImage pixels = image.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
         const QString chemin = sortie.filePath(element + QStringLiteral(".argb"));
         QFile f(chemin);
-        const bool ecrit = !image.isNull() &&
-                           image.size() == QSize(m.captured(2).toInt(), m.captured(3).toInt()) &&
-                           f.open(QIODevice::WriteOnly) &&
-                           f.write(reinterpret_cast<const char*>(pixels.constBits()),
-                                   pixels.sizeInBytes()) == pixels.sizeInBytes();
+        const bool ecrit =
+            !image.isNull() && image.size() == taille && f.open(QIODevice::WriteOnly) &&
+            f.write(reinterpret_cast<const char*>(pixels.constBits()), pixels.sizeInBytes()) ==
+                pixels.sizeInBytes();
         if (!ecrit) {
             std::fprintf(stderr, "preparer-icones: cannot draw %s into %s\n", qPrintable(svg),
                          qPrintable(chemin));
