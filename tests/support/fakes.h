@@ -73,8 +73,9 @@ struct FakeServices {
     platform::AdressesAuteur adresses{QStringLiteral("auteur@example.org"),
                                       QStringLiteral("https://auteur.example.org"),
                                       QStringLiteral("https://traduction.example.org")};
-    platform::Services services() {
-        return platform::Services{settings, clock, opener, effects, identity, adresses};
+    // `autre`: a store used instead of the settings in memory.
+    platform::Services services(platform::SettingsStore* autre = nullptr) {
+        return {autre ? *autre : settings, clock, opener, effects, identity, adresses};
     }
 };
 
@@ -126,13 +127,7 @@ template <typename W> struct Fenetre {
             fakes.settings.valeurs.insert(QStringLiteral("Start/") + cle, valeur);
         if (preparer)
             preparer(fakes);
-        const platform::Services f = fakes.services();
-        const platform::Services s{reglages ? *reglages : f.settings,
-                                   f.clock,
-                                   f.opener,
-                                   f.effects,
-                                   f.identity,
-                                   f.adresses};
+        const platform::Services s = fakes.services(reglages);
         if constexpr (std::is_constructible_v<W, platform::WindowEffects&>) {
             w = std::make_unique<W>(fakes.effects);
         } else if constexpr (std::is_constructible_v<W, platform::Services, QIcon, QPixmap>) {
