@@ -15,7 +15,7 @@ const QString Usage = QStringLiteral("Usage: orsaline [--help] [--version]\n");
 struct Appel {
     QStringList arguments, environnement;
     int statut;
-    QString sortie, erreurs;
+    QString sortie, erreurs = {};
 };
 
 } // namespace
@@ -33,34 +33,22 @@ private slots:
     void ligneCommande_data() {
         QTest::addColumn<Appel>("appel");
         const QString aide = "orsaline [--help] [--version]\n";
+        const QString pasOuvert = "orsaline: the display could not be opened (",
+                      aucun = "orsaline: no display to open the window on (DISPLAY: unset, "
+                              "WAYLAND_DISPLAY: unset)\n";
         QTest::newRow("--help") << Appel{{"--help"}, {"LC_ALL=C"}, 0, Usage, ""};
-        QTest::newRow("--help, French messages")
-            << Appel{{"--help"},
-                     {"LC_ALL=", "LC_MESSAGES=fr_FR.UTF-8"},
-                     0,
-                     "Utilisation : " + aide + "Trouve la déclinaison",
-                     ""};
-        QTest::newRow("--help, Spanish") << Appel{
-            {"--help"}, {"LC_ALL=es_ES.UTF-8"}, 0, "Uso: " + aide + "Halla la declinación", ""};
-        QTest::newRow("-h, Qt's -platform")
-            << Appel{{"-platform", "offscreen", "-h"}, {}, 0, Usage, ""};
+        QTest::newRow("--help, French messages") << Appel{
+            {"--help"}, {"LC_ALL=", "LC_MESSAGES=fr_FR.UTF-8"}, 0, "Utilisation : " + aide};
+        QTest::newRow("-h, -platform") << Appel{{"-platform", "offscreen", "-h"}, {}, 0, Usage};
         QTest::newRow("--version")
-            << Appel{{"--version"}, {}, 0, "orsaline " ORSALINE_VERSION "\n", ""};
+            << Appel{{"--version"}, {}, 0, "orsaline " ORSALINE_VERSION "\n"};
         QTest::newRow("unknown option")
             << Appel{{"--bogus"}, {}, 2, "", "orsaline: Unknown option 'bogus'.\n" + Usage};
         QTest::newRow("argument") << Appel{
             {"carte.png"}, {}, 2, "", "orsaline: unexpected argument 'carte.png'.\n" + Usage};
-        QTest::newRow("no display")
-            << Appel{{},
-                     {},
-                     1,
-                     "",
-                     "orsaline: no display to open the window on (DISPLAY: unset, "
-                     "WAYLAND_DISPLAY: unset)\n"};
-        const QString pasOuvert = "orsaline: the display could not be opened (";
-        QTest::newRow("X11 display not answering")
-            << Appel{{}, {"DISPLAY=:4242"}, 1, "", pasOuvert};
-        QTest::newRow("Wayland display not answering") << Appel{
+        QTest::newRow("no display") << Appel{{}, {}, 1, "", aucun};
+        QTest::newRow("X11 not answering") << Appel{{}, {"DISPLAY=:4242"}, 1, "", pasOuvert};
+        QTest::newRow("Wayland not answering") << Appel{
             {}, {"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=nulle-part"}, 1, "", pasOuvert};
     }
 
