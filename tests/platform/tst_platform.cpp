@@ -40,13 +40,6 @@ class TestPlatform : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    // The file is found where Qt puts it, so that the settings of earlier runs are read.
-    void cheminParDefaut() {
-        const platform::QtSettingsStore store(QStringLiteral("orsaline"));
-        const QSettings qt(QSettings::IniFormat, QSettings::UserScope, "orsaline", "orsaline");
-        QCOMPARE(store.emplacement(), qt.fileName());
-    }
-
     // A failure at each step of a whole-file write, for a file of the report and for the
     // settings: the step is named, the old file stays byte for byte with its permissions, and
     // no temporary file is left. Without a failure, the new contents take the old one's place
