@@ -1,10 +1,8 @@
 #include "fakes.h"
 #include "mainwindow/formtalvan.h"
 
-#include <QLineEdit>
-#include <QMenu>
-#include <QProcess>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace {
 
@@ -39,7 +37,6 @@ private slots:
         QTest::newRow("--help") << Appel{{"--help"}, {"LC_ALL=C"}, 0, Usage, ""};
         QTest::newRow("--help, French messages") << Appel{
             {"--help"}, {"LC_ALL=", "LC_MESSAGES=fr_FR.UTF-8"}, 0, "Utilisation : " + aide};
-        QTest::newRow("-h, -platform") << Appel{{"-platform", "offscreen", "-h"}, {}, 0, Usage};
         QTest::newRow("--version")
             << Appel{{"--version"}, {}, 0, "orsaline " ORSALINE_VERSION "\n"};
         QTest::newRow("unknown option")
@@ -47,7 +44,6 @@ private slots:
         QTest::newRow("argument") << Appel{
             {"carte.png"}, {}, 2, "", "orsaline: unexpected argument 'carte.png'.\n" + Usage};
         QTest::newRow("no display") << Appel{{}, {}, 1, "", aucun};
-        QTest::newRow("X11 not answering") << Appel{{}, {"DISPLAY=:4242"}, 1, "", pasOuvert};
         QTest::newRow("Wayland not answering") << Appel{
             {}, {"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=nulle-part"}, 1, "", pasOuvert};
     }
@@ -67,8 +63,7 @@ private slots:
         p.setProcessEnvironment(env);
         p.start(QStringLiteral(ORSALINE_EXE), arguments);
         QVERIFY(p.waitForFinished(20000));
-        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(p.exitCode(), statut);
+        QCOMPARE(p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, statut); // no crash
         const QString out = QString::fromLocal8Bit(p.readAllStandardOutput());
         QVERIFY2(sortie.isEmpty() ? out.isEmpty() : out.startsWith(sortie), qPrintable(out));
         const QString err = QString::fromLocal8Bit(p.readAllStandardError());

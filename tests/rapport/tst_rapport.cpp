@@ -21,7 +21,7 @@ Rapport rapport(QLocale locale, platform::Langue langue, const Lecture& deuxieme
     r.etabli = QDateTime(QDate(2026, 12, 7), QTime(9, 30));
     r.lignes[0] = {QStringLiteral("-12") + r.separateur + "40", true, Paris};
     r.lignes[1] = {QStringLiteral("=1+2"), false, {}};
-    r.lignes[2] = {QStringLiteral("-mur"), false, {}};
+    r.lignes[2] = {QStringLiteral("-\"mur\""), false, {}};
     r.lignes[3] = {QStringLiteral("-11") + r.separateur + "60", true, deuxieme};
     r.moyenne = -12;
     r.statistiques = StatistiquesLignes(r.lignes);
@@ -101,7 +101,7 @@ private slots:
         QList<QStringList> attendu{entete.split('|')};
         for (const char* l : {"-12,40|1|2026-12-05T10:12:00+01:00|UTC+01:00|48,866667|2,333333|"
                               "67,4|145,14|11,36|-12,40",
-                              "'=1+2|0||||||||", "'-mur|0||||||||",
+                              "'=1+2|0||||||||", "'-\"mur\"|0||||||||",
                               "-11,60|1|2026-12-06T15:00:00+01:00|UTC+01:00|45,750000|4,833333|"
                               "120,5|219,30|12,10|-11,60"})
             attendu << QString::fromUtf8(l).replace(",", virgule).split('|');

@@ -80,12 +80,7 @@ private slots:
                         QTest::mouseClick(x, Qt::LeftButton);
                 return quoi; // the click may have closed the window
             },
-            [&] { // the clock's tick, now and then at an instant of 1..9998
-                if (chance(0.1))
-                    f.fakes.clock.regler(
-                        QDateTime(QDate(chance(0.8) ? entier(1890, 2110) : entier(1, 9998),
-                                        entier(1, 12), 28),
-                                  QTime(entier(0, 23), 59), Qt::UTC));
+            [&] { // the clock's tick, sometimes an hour on
                 f.fakes.clock.avancer(chance(0.3) ? entier(1, 4000) : 0);
                 f.tic();
                 return "clock " + f.fakes.clock.maintenantUtc().toString(Qt::ISODate);

@@ -82,10 +82,6 @@ private slots:
               1.5195);
         // Noiseless: seance_horloge.py LAT LON_EAST 2026 M J D DELTA TU... The program's sun
         // theory and NOAA's differ by up to 0.007 degree in D and about a second in delta.
-        // 40.42 -3.70 2026 6 21 -35 420 6.5 8 9.5 11 12.5
-        ligne("slow clock, Madrid morning", 40.42, 3.70, 21, 6, {6.5, 8, 9.5, 11, 12.5},
-              {19.7074754319, 33.0850613320, 49.6230735217, 78.9807734789, 140.7005952300},
-              V::Corrigee, -35, Theorie, 420, TheorieDelta);
         // -33.87 151.21 2026 12 21 179.9 200 -0.5 0.5 1.5 2.5 3.5, angles then moved by +0.2,
         // -0.2, 0, +0.2, -0.2: a north wall in Sydney, declinations on both sides of 180, the
         // first readings on the day before in universal time.

@@ -73,7 +73,6 @@ private slots:
             << Valeurs{179, -179, 180, 170} << 3 << "...x 180.000000 3.000000 -10.000000";
         QTest::newRow("exactly 1 is not beyond")
             << Valeurs{-45.25, -45.25, -45.25, -44.25} << 3 << ".... -45.250000 1.000000 1.000000";
-        QTest::newRow("typed 400: no check") << Valeurs{400, 10, 11} << 0 << "";
     }
     void aberrantes() {
         QFETCH(Valeurs, valeurs);
