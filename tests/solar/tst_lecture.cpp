@@ -1,4 +1,3 @@
-#include "solar/calculerror.h"
 #include "solar/lecture.h"
 
 #include <QtTest>
@@ -91,17 +90,6 @@ private slots:
                                           +[](Lecture& l) { l.azimut += 0.02; }})
             t += solar::LectureAccordeeAuCiel(Avec(Decembre, changer)) ? '1' : '0';
         QCOMPARE(t, "100");
-    }
-
-    void allerRetour() {
-        // Doubles that need all their digits.
-        const Lecture l(29, 2, 2024, 1 / 3.0, -34200, 1 / 3.0 + 34200 / 86400.0, -33.86666666666667,
-                        -151.2, 0.1 + 0.2, std::nextafter(360.0, 0.0), -1e-7);
-        const auto lu = solar::LireLecture(solar::TexteLecture(l));
-        QVERIFY(lu.has_value());
-        QVERIFY(*lu == l);
-        QVERIFY_THROWS_EXCEPTION(solar::CalculError,
-                                 solar::TexteLecture(Avec(l, [](Lecture& x) { x.lat = 90; })));
     }
 };
 

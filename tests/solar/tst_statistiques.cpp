@@ -1,4 +1,3 @@
-#include "solar/calculerror.h"
 #include "solar/observation.h"
 #include "solar/statistiques.h"
 
@@ -87,18 +86,6 @@ private slots:
             t += ' ' + Texte(a.moyenneAutres) + ' ' + Texte(a.bande) + ' ' + Texte(a.distance);
         }
         QCOMPARE(t, attendu);
-    }
-
-    // Degrees of declination per minute of clock error, two decimals, and whether fragile.
-    void sensibilite() {
-        const auto texte = [](const Lecture& l) {
-            const solar::Sensibilite s = solar::SensibiliteHorloge(l);
-            return QString::number(s.degresParMinute, 'f', 2) + (s.fragile ? " fragile" : "");
-        };
-        // NOAA: 178.93723, 179.47127 at 11:51 UT -+ 30 s.
-        QCOMPARE(texte(Paris(21, 6, 2026, 11.85, 2, 90, 179.2, 64.57)), "0.53 fragile");
-        // 40 S, 2.5 E, 10 Mar 2008, 12:00 UT -+ 30 s, sun north. NOAA: 0.28054, 359.85765.
-        QCOMPARE(texte({10, 3, 2008, 0.5, 0, 0.5, -40, -2.5, 90, 0.07, 53.85}), "-0.42");
     }
 
     void glissement_data() {
