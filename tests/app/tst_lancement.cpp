@@ -1,8 +1,4 @@
-#include "fakes.h"
-#include "mainwindow/formtalvan.h"
-
 #include <QtTest>
-#include <QtWidgets>
 
 namespace {
 
@@ -71,18 +67,6 @@ private slots:
             QVERIFY2(err.trimmed().section('\n', -1).startsWith(erreurs), qPrintable(err));
         else
             QCOMPARE(err, erreurs);
-    }
-
-    // The context menu of a text field, Qt's own, follows the flags (Debian's
-    // qt6-translations-l10n catalogues).
-    void textesDeQt() {
-        Fenetre<FormTalvan> b;
-        for (const auto& [drapeau, annuler] :
-             {std::pair{"Option5_1", "&Deshacer"}, {"Option5_0", "&Annuler"}}) {
-            b.clic(drapeau);
-            std::unique_ptr<QMenu> menu(b.c<QLineEdit>("Text12")->createStandardContextMenu());
-            QCOMPARE(menu->actions().value(0)->text().section('\t', 0, 0), annuler);
-        }
     }
 };
 
