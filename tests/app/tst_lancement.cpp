@@ -1,9 +1,3 @@
-#include "fakes.h"
-#include "mainwindow/formtalvan.h"
-
-#include <QLineEdit>
-#include <QMenu>
-#include <QProcess>
 #include <QtTest>
 
 namespace {
@@ -15,7 +9,7 @@ const QString Usage = QStringLiteral("Usage: orsaline [--help] [--version]\n");
 struct Appel {
     QStringList arguments, environnement;
     int statut;
-    QString sortie, erreurs;
+    QString sortie, erreurs = {};
 };
 
 } // namespace
@@ -33,34 +27,20 @@ private slots:
     void ligneCommande_data() {
         QTest::addColumn<Appel>("appel");
         const QString aide = "orsaline [--help] [--version]\n";
+        const QString pasOuvert = "orsaline: the display could not be opened (",
+                      aucun = "orsaline: no display to open the window on (DISPLAY: unset, "
+                              "WAYLAND_DISPLAY: unset)\n";
         QTest::newRow("--help") << Appel{{"--help"}, {"LC_ALL=C"}, 0, Usage, ""};
-        QTest::newRow("--help, French messages")
-            << Appel{{"--help"},
-                     {"LC_ALL=", "LC_MESSAGES=fr_FR.UTF-8"},
-                     0,
-                     "Utilisation : " + aide + "Trouve la déclinaison",
-                     ""};
-        QTest::newRow("--help, Spanish") << Appel{
-            {"--help"}, {"LC_ALL=es_ES.UTF-8"}, 0, "Uso: " + aide + "Halla la declinación", ""};
-        QTest::newRow("-h, Qt's -platform")
-            << Appel{{"-platform", "offscreen", "-h"}, {}, 0, Usage, ""};
+        QTest::newRow("--help, French messages") << Appel{
+            {"--help"}, {"LC_ALL=", "LC_MESSAGES=fr_FR.UTF-8"}, 0, "Utilisation : " + aide};
         QTest::newRow("--version")
-            << Appel{{"--version"}, {}, 0, "orsaline " ORSALINE_VERSION "\n", ""};
+            << Appel{{"--version"}, {}, 0, "orsaline " ORSALINE_VERSION "\n"};
         QTest::newRow("unknown option")
             << Appel{{"--bogus"}, {}, 2, "", "orsaline: Unknown option 'bogus'.\n" + Usage};
         QTest::newRow("argument") << Appel{
             {"carte.png"}, {}, 2, "", "orsaline: unexpected argument 'carte.png'.\n" + Usage};
-        QTest::newRow("no display")
-            << Appel{{},
-                     {},
-                     1,
-                     "",
-                     "orsaline: no display to open the window on (DISPLAY: unset, "
-                     "WAYLAND_DISPLAY: unset)\n"};
-        const QString pasOuvert = "orsaline: the display could not be opened (";
-        QTest::newRow("X11 display not answering")
-            << Appel{{}, {"DISPLAY=:4242"}, 1, "", pasOuvert};
-        QTest::newRow("Wayland display not answering") << Appel{
+        QTest::newRow("no display") << Appel{{}, {}, 1, "", aucun};
+        QTest::newRow("Wayland not answering") << Appel{
             {}, {"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=nulle-part"}, 1, "", pasOuvert};
     }
 
@@ -79,8 +59,7 @@ private slots:
         p.setProcessEnvironment(env);
         p.start(QStringLiteral(ORSALINE_EXE), arguments);
         QVERIFY(p.waitForFinished(20000));
-        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(p.exitCode(), statut);
+        QCOMPARE(p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, statut); // no crash
         const QString out = QString::fromLocal8Bit(p.readAllStandardOutput());
         QVERIFY2(sortie.isEmpty() ? out.isEmpty() : out.startsWith(sortie), qPrintable(out));
         const QString err = QString::fromLocal8Bit(p.readAllStandardError());
@@ -88,18 +67,6 @@ private slots:
             QVERIFY2(err.trimmed().section('\n', -1).startsWith(erreurs), qPrintable(err));
         else
             QCOMPARE(err, erreurs);
-    }
-
-    // The context menu of a text field, Qt's own, follows the flags (Debian's
-    // qt6-translations-l10n catalogues).
-    void textesDeQt() {
-        Fenetre<FormTalvan> b;
-        for (const auto& [drapeau, annuler] :
-             {std::pair{"Option5_1", "&Deshacer"}, {"Option5_0", "&Annuler"}}) {
-            b.clic(drapeau);
-            std::unique_ptr<QMenu> menu(b.c<QLineEdit>("Text12")->createStandardContextMenu());
-            QCOMPARE(menu->actions().value(0)->text().section('\t', 0, 0), annuler);
-        }
     }
 };
 

@@ -3,14 +3,7 @@
 #include "platform/settingsstore.h"
 #include "platform/signauxfin.h"
 
-#include <QElapsedTimer>
-#include <QLockFile>
-#include <QProcess>
-#include <QSettings>
-#include <QSignalSpy>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -46,14 +39,6 @@ class TestPlatform : public QObject {
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
-    // The file is found where Qt puts it, so that the settings of earlier runs are read.
-    void cheminParDefaut() {
-        const platform::QtSettingsStore store(QStringLiteral("orsaline"));
-        const QSettings qt(QSettings::IniFormat, QSettings::UserScope, "orsaline", "orsaline");
-        QCOMPARE(store.emplacement(), qt.fileName());
-        QVERIFY(store.emplacement().endsWith("/orsaline/orsaline.ini"));
-    }
 
     // A failure at each step of a whole-file write, for a file of the report and for the
     // settings: the step is named, the old file stays byte for byte with its permissions, and
@@ -160,25 +145,17 @@ private slots:
     }
 
     // List lines as stored or typed, read alike in a full-stop and a decimal-comma locale;
-    // NaN: not a number of the list.
+    // "-": not a number of the list.
     void nombres() {
-        const double non = qQNaN();
         for (const QLocale& l : {QLocale::c(), QLocale(QLocale::French, QLocale::France)}) {
             QLocale::setDefault(l);
-            for (const auto& [texte, valeur] : {std::pair{"-12,44", -12.44},
-                                                {"0,180", 0.18},
-                                                {"+7,", 7.0},
-                                                {" ,5\t", 0.5},
-                                                {"12,5e1", 125.0},
-                                                {"1,000.5", non},
-                                                {"1.2.3", non},
-                                                {"-", non},
-                                                {"1e", non},
-                                                {"1e400", non},
-                                                {"nan", non}}) {
-                const std::optional<double> v = platform::nombreLocal(texte);
-                QVERIFY2(v.has_value() != qIsNaN(valeur) && (!v || *v == valeur), texte);
+            QStringList lus;
+            for (const char* t : {"-12,44", "0,180", "+7,", " ,5\t", "12,5e1", "1,000.5", "1.2.3",
+                                  "-", "1e", "1e400", "nan"}) {
+                const std::optional<double> v = platform::nombreLocal(t);
+                lus << (v ? QString::number(*v) : "-");
             }
+            QCOMPARE(lus.join(' '), "-12.44 0.18 7 0.5 125 - - - - - -");
         }
         QLocale::setDefault(QLocale::c());
     }

@@ -21,7 +21,7 @@ Rapport rapport(QLocale locale, platform::Langue langue, const Lecture& deuxieme
     r.etabli = QDateTime(QDate(2026, 12, 7), QTime(9, 30));
     r.lignes[0] = {QStringLiteral("-12") + r.separateur + "40", true, Paris};
     r.lignes[1] = {QStringLiteral("=1+2"), false, {}};
-    r.lignes[2] = {QStringLiteral("-mur"), false, {}};
+    r.lignes[2] = {QStringLiteral("-\"mur\""), false, {}};
     r.lignes[3] = {QStringLiteral("-11") + r.separateur + "60", true, deuxieme};
     r.moyenne = -12;
     r.statistiques = StatistiquesLignes(r.lignes);
@@ -80,42 +80,35 @@ private slots:
     }
 
     // Read back as a spreadsheet of each locale reads it. By hand: Paris 48.866667 N and
-    // 2.333333 E (east positive), the angle as kept, azimuth and altitude to two decimals.
+    // 2.333333 E (east positive), the angle as kept, azimuth and altitude to two decimals;
+    // "," stands for the locale's decimal separator.
     void csv_data() {
         QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<int>("langue");
-        QTest::addColumn<QString>("separateur");
-        QTest::addColumn<QList<QStringList>>("attendu");
+        QTest::addColumn<bool>("espagnol");
+        QTest::addColumn<QString>("entete");
         QTest::newRow("French: semicolons, decimal commas")
-            << QLocale(QLocale::French, QLocale::France) << 0 << ";"
-            << QList<QStringList>{{"texte", "cochée", "instant", "décalage", "latitude",
-                                   "longitude", "angle", "azimut", "hauteur", "déclinaison"},
-                                  {"-12,40", "1", "2026-12-05T10:12:00+01:00", "UTC+01:00",
-                                   "48,866667", "2,333333", "67,4", "145,14", "11,36", "-12,40"},
-                                  {"'=1+2", "0", "", "", "", "", "", "", "", ""},
-                                  {"'-mur", "0", "", "", "", "", "", "", "", ""},
-                                  {"-11,60", "1", "2026-12-06T15:00:00+01:00", "UTC+01:00",
-                                   "45,750000", "4,833333", "120,5", "219,30", "12,10", "-11,60"}};
+            << QLocale(QLocale::French, QLocale::France) << false
+            << "texte|cochée|instant|décalage|latitude|longitude|angle|azimut|hauteur|déclinaison";
         QTest::newRow("English: commas, full stops")
-            << QLocale(QLocale::English, QLocale::UnitedKingdom) << 1 << ","
-            << QList<QStringList>{{"texto", "marcada", "instante", "desfase", "latitud", "longitud",
-                                   "ángulo", "azimut", "altura", "declinación"},
-                                  {"-12.40", "1", "2026-12-05T10:12:00+01:00", "UTC+01:00",
-                                   "48.866667", "2.333333", "67.4", "145.14", "11.36", "-12.40"},
-                                  {"'=1+2", "0", "", "", "", "", "", "", "", ""},
-                                  {"'-mur", "0", "", "", "", "", "", "", "", ""},
-                                  {"-11.60", "1", "2026-12-06T15:00:00+01:00", "UTC+01:00",
-                                   "45.750000", "4.833333", "120.5", "219.30", "12.10", "-11.60"}};
+            << QLocale(QLocale::English, QLocale::UnitedKingdom) << true
+            << "texto|marcada|instante|desfase|latitud|longitud|ángulo|azimut|altura|declinación";
     }
     void csv() {
         QFETCH(QLocale, locale);
-        QFETCH(int, langue);
-        QFETCH(QString, separateur);
-        QFETCH(QList<QStringList>, attendu);
-        const QByteArray octets = CsvRapport(rapport(
-            locale, langue == 0 ? platform::Langue::Francais : platform::Langue::Espagnol, Lyon));
+        QFETCH(bool, espagnol);
+        QFETCH(QString, entete);
+        const QString virgule = locale.decimalPoint();
+        QList<QStringList> attendu{entete.split('|')};
+        for (const char* l : {"-12,40|1|2026-12-05T10:12:00+01:00|UTC+01:00|48,866667|2,333333|"
+                              "67,4|145,14|11,36|-12,40",
+                              "'=1+2|0||||||||", "'-\"mur\"|0||||||||",
+                              "-11,60|1|2026-12-06T15:00:00+01:00|UTC+01:00|45,750000|4,833333|"
+                              "120,5|219,30|12,10|-11,60"})
+            attendu << QString::fromUtf8(l).replace(",", virgule).split('|');
+        const auto langue = espagnol ? platform::Langue::Espagnol : platform::Langue::Francais;
+        const QByteArray octets = CsvRapport(rapport(locale, langue, Lyon));
         QVERIFY(octets.startsWith("\xEF\xBB\xBF") && octets.endsWith("\r\n"));
-        QCOMPARE(lireCsv(octets.mid(3), separateur[0]), attendu);
+        QCOMPARE(lireCsv(octets.mid(3), locale.decimalPoint() == "," ? ';' : ','), attendu);
     }
 };
 

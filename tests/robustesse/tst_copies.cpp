@@ -37,44 +37,33 @@ private slots:
     // their process group. Both readings and the earlier one are in the file after every round.
     void arreteesEnsemble() {
         const int tours = qEnvironmentVariable("ORSALINE_TOURS", "24").toInt();
-        constexpr int Paires = 4; // rounds run side by side, each on its own file
-        for (int debut = 0; debut < tours; debut += Paires) {
-            QTemporaryDir dossiers[Paires];
-            QProcess copies[Paires][2];
-            for (int p = 0; p < Paires; ++p) {
-                QFile f(dossiers[p].filePath("orsaline.ini"));
-                QVERIFY(f.open(QIODevice::WriteOnly) && f.write("[Start]\n0=10.00\n") > 0);
-                for (pid_t k = 0, groupe = 0; k < 2; ++k) {
-                    copies[p][k].setChildProcessModifier([groupe] { ::setpgid(0, groupe); });
-                    copies[p][k].start(QCoreApplication::applicationFilePath(),
-                                       {"--copie", f.fileName(), k ? "50" : "40"});
-                    QVERIFY(copies[p][k].waitForStarted());
-                    groupe = pid_t(copies[p][0].processId());
-                }
+        for (int tour = 0; tour < tours; ++tour) {
+            QTemporaryDir dossier;
+            QFile f(dossier.filePath("orsaline.ini"));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("[Start]\n0=10.00\n") > 0);
+            f.close();
+            QProcess copies[2];
+            QStringList gardees{"10.00"}, lignes;
+            for (int k = 0; k < 2; ++k) {
+                const pid_t groupe = k ? pid_t(copies[0].processId()) : 0;
+                copies[k].setChildProcessModifier([groupe] { ::setpgid(0, groupe); });
+                copies[k].start(QCoreApplication::applicationFilePath(),
+                                {"--copie", f.fileName(), k ? "50" : "40"});
+                QVERIFY(copies[k].waitForStarted());
             }
-            QStringList gardees[Paires]; // the earlier reading and the two kept ones
-            for (int p = 0; p < Paires; ++p) {
-                gardees[p] << "10.00";
-                for (QProcess& c : copies[p]) {
-                    QVERIFY(c.waitForReadyRead(30000));
-                    gardees[p] << QString::fromUtf8(c.readLine()).trimmed();
-                }
+            for (QProcess& c : copies) {
+                QVERIFY(c.waitForReadyRead(30000));
+                gardees << QString::fromUtf8(c.readLine()).trimmed();
             }
-            for (int p = 0; p < Paires; ++p)
-                QCOMPARE(::killpg(pid_t(copies[p][0].processId()), SIGTERM), 0);
-            for (int p = 0; p < Paires; ++p) {
-                for (QProcess& c : copies[p])
-                    QVERIFY(c.waitForFinished(30000) && c.exitStatus() == QProcess::NormalExit &&
-                            c.exitCode() == 0);
-                const QSettings s(dossiers[p].filePath("orsaline.ini"), QSettings::IniFormat);
-                QStringList lignes;
-                for (int i = 0; i < 5; ++i)
-                    lignes << s.value("Start/" + QString::number(i)).toString();
-                for (const QString& r : gardees[p])
-                    QVERIFY2(lignes.contains(r), qPrintable(QString("round %1: %2 lost, file %3")
-                                                                .arg(debut + p)
-                                                                .arg(r, lignes.join(' '))));
-            }
+            QCOMPARE(::killpg(pid_t(copies[0].processId()), SIGTERM), 0);
+            for (QProcess& c : copies)
+                QVERIFY(c.waitForFinished(30000) && c.exitStatus() == QProcess::NormalExit &&
+                        c.exitCode() == 0);
+            const QSettings s(f.fileName(), QSettings::IniFormat);
+            for (int i = 0; i < 5; ++i)
+                lignes << s.value("Start/" + QString::number(i)).toString();
+            for (const QString& g : gardees)
+                QVERIFY2(lignes.contains(g), qPrintable(g + " lost, file: " + lignes.join(' ')));
         }
     }
 };

@@ -1,4 +1,3 @@
-#include "solar/calculerror.h"
 #include "solar/lecture.h"
 
 #include <QtTest>
@@ -6,7 +5,6 @@
 #include <cmath>
 
 Q_DECLARE_METATYPE(std::string)
-Q_DECLARE_METATYPE(solar::Lecture)
 
 namespace {
 
@@ -40,17 +38,6 @@ private slots:
         QTest::newRow("settings text")
             << TexteLecture(Decembre)
             << P + "dz=3600 hl=0.425" + Q + "ang=67.4" + R + " ck=f72a5330";
-        // Universal time 23:30 typed on 31 Dec at UTC+1: local 00:30 the next day.
-        QTest::newRow("next year")
-            << TexteInstantIso({31, 12, 2026, 1 + 1 / 48.0, 3600, 1 - 1 / 48.0, 45, 0, 90, 180, 20})
-            << S("2027-01-01T00:30:00+01:00");
-        // 02:24 UT on 1 Mar 2024 at UTC-3:30 is 22:54 on the leap day.
-        QTest::newRow("day before, leap year")
-            << TexteInstantIso({1, 3, 2024, 0.1 - 12600 / 86400.0, -12600, 0.1, 47, 52, 90, 180, 0})
-            << S("2024-02-29T22:54:00-03:30");
-        QTest::newRow("23:59:59.6 rounds to the next day")
-            << TexteInstantIso({28, 2, 2026, 86399.6 / 86400, 0, 86399.6 / 86400, 0, 0, 0, 0, 0})
-            << S("2026-03-01T00:00:00+00:00");
         QTest::newRow("leap day of 2000")
             << TexteInstantIso({29, 2, 2000, 0.5, 0, 0.5, 45, 0, 90, 180, 20})
             << S("2000-02-29T12:00:00+00:00");
@@ -75,20 +62,15 @@ private slots:
         QTest::newRow("a later key is skipped") << j + " zz=1 ck=299f4196" << true;
         QTest::newRow("digit changed")
             << P + "dz=3600 hl=0.425" + Q + "ang=67.5" + R + " ck=f72a5330" << false;
-        QTest::newRow("line end added") << j + " ck=f72a5330\n" << false;
         QTest::newRow("field missing")
             << P + "dz=3600 hl=0.425" + Q + "ang=67.4 az=145.13723350385487 ck=90ab1c14" << false;
         QTest::newRow("field twice") << j + " ang=67.4 ck=3d4b4836" << false;
-        QTest::newRow("NaN") << P + "dz=3600 hl=0.425" + Q +
-                                    "ang=67.4 az=nan h=11.35751980623246 ck=1654250c"
-                             << false;
         QTest::newRow("text after a number")
             << P + "dz=3600 hl=0.425" + Q + "ang=67.4x" + R + " ck=4c42118e" << false;
         QTest::newRow("30 February")
             << "L1 j=30 m=2 a=2026 dz=3600 hl=0.425" + Q + "ang=67.4" + R + " ck=acf2a2c3" << false;
         QTest::newRow("offset against the times")
             << P + "dz=-3600 hl=0.425" + Q + "ang=67.4" + R + " ck=9c164961" << false;
-        QTest::newRow("empty") << std::string() << false;
     }
     void lireLecture() {
         QFETCH(std::string, texte);
@@ -100,32 +82,14 @@ private slots:
     }
 
     // The sun recomputed from the stored instant and place; Decembre's from NOAA. The
-    // program's sun is within 0.003 of NOAA there.
-    void accordeeAuCiel_data() {
-        QTest::addColumn<Lecture>("lecture");
-        QTest::addColumn<bool>("accordee");
-        QTest::newRow("as stored") << Decembre << true;
-        QTest::newRow("altitude -40 at that instant")
-            << Avec(Decembre, [](Lecture& l) { l.hauteur = -40; }) << false;
-        QTest::newRow("azimuth 100") << Avec(Decembre, [](Lecture& l) { l.azimut = 100; }) << false;
-        QTest::newRow("azimuth 0.02 off")
-            << Avec(Decembre, [](Lecture& l) { l.azimut += 0.02; }) << false;
-    }
+    // program's sun is within 0.003 of NOAA there: as stored, the altitude -40, the azimuth
+    // 0.02 off.
     void accordeeAuCiel() {
-        QFETCH(Lecture, lecture);
-        QFETCH(bool, accordee);
-        QCOMPARE(solar::LectureAccordeeAuCiel(lecture), accordee);
-    }
-
-    void allerRetour() {
-        // Doubles that need all their digits.
-        const Lecture l(29, 2, 2024, 1 / 3.0, -34200, 1 / 3.0 + 34200 / 86400.0, -33.86666666666667,
-                        -151.2, 0.1 + 0.2, std::nextafter(360.0, 0.0), -1e-7);
-        const auto lu = solar::LireLecture(solar::TexteLecture(l));
-        QVERIFY(lu.has_value());
-        QVERIFY(*lu == l);
-        QVERIFY_THROWS_EXCEPTION(solar::CalculError,
-                                 solar::TexteLecture(Avec(l, [](Lecture& x) { x.lat = 90; })));
+        QString t;
+        for (void (*changer)(Lecture&) : {+[](Lecture&) {}, +[](Lecture& l) { l.hauteur = -40; },
+                                          +[](Lecture& l) { l.azimut += 0.02; }})
+            t += solar::LectureAccordeeAuCiel(Avec(Decembre, changer)) ? '1' : '0';
+        QCOMPARE(t, "100");
     }
 };
 

@@ -10,34 +10,39 @@
 #include <cmath>
 #include <functional>
 
-using Action = std::function<void()>;
 using Calcul = std::function<QVariant()>;
 struct Position {
     double jour, mois, gmt, lat, lonOuest, azimut, hauteur;
 };
-Q_DECLARE_METATYPE(Action)
 Q_DECLARE_METATYPE(Calcul)
 Q_DECLARE_METATYPE(Position)
 
 namespace {
 
-const double Nan = std::nan("");
+const QString Echec = QStringLiteral("CalculError");
 
-QVariant resultat(double x) {
-    return x;
-}
-QVariant resultat(const std::string& s) {
-    return QString::fromStdString(s);
-}
-QVariant resultat(const solar::OrientationMur& o) {
-    const char* const sens[] = {"plein sud",  "plein ouest",  "plein nord",  "plein est",
-                                "est du sud", "ouest du sud", "est du nord", "ouest du nord"};
-    return QStringLiteral("%1 %2 %3").arg(sens[int(o.sens)]).arg(o.ecart).arg(o.azimut);
-}
+struct Resultat {
+    static QVariant de(double x) { return x; }
+    static QVariant de(const std::string& s) { return QString::fromStdString(s); }
+    static QVariant de(const solar::OrientationMur& o) {
+        const char* const sens[] = {"plein sud",  "plein ouest",  "plein nord",  "plein est",
+                                    "est du sud", "ouest du sud", "est du nord", "ouest du nord"};
+        return QStringLiteral("%1 %2 %3").arg(sens[int(o.sens)]).arg(o.ecart).arg(o.azimut);
+    }
+};
 
-// A number within a tolerance, or an exact text.
-template <typename F> void Ligne(const char* nom, const QVariant& attendu, F f, double tol = 1e-6) {
-    QTest::newRow(nom) << Calcul([=] { return resultat(f()); }) << attendu << tol;
+// A number within a tolerance, an exact text, or Echec where the step must be refused.
+template <typename F> void Proche(const char* nom, const QVariant& attendu, double tol, F f) {
+    QTest::newRow(nom) << Calcul([=]() -> QVariant {
+        try {
+            return Resultat::de(f());
+        } catch (const solar::CalculError&) {
+            return Echec;
+        }
+    }) << attendu << tol;
+}
+template <typename F> void Ligne(const char* nom, const QVariant& attendu, F f) {
+    Proche(nom, attendu, 1e-6, f);
 }
 
 } // namespace
@@ -55,66 +60,42 @@ private slots:
         using namespace solar;
         Ligne("JD 1582-10-04, last Julian day", 2299159.5, [] { return JourJulien(4, 10, 1582); });
         Ligne("JD 1582-10-15, Gregorian", 2299160.5, [] { return JourJulien(15, 10, 1582); });
-        Ligne("JD Meeus 333-01-27.5", 1842713.0, [] { return JourJulien(27.5, 1, 333); });
-        Ligne("Modulo360 keeps 360", 360, [] { return Modulo360(360); });
-        Ligne("Modulo360 largest int32", 127.5, [] { return Modulo360(2147483647.5); });
-        Ligne(
-            "23:59:59 stays below 24", 23.99972, [] { return HeureGMT(23, 59, 59); }, 1e-5);
         // Minutes, mean minus apparent. Meeus example 28.b, 1992 Oct 13.0: E = 13 min 42.7 s;
         // a tenth of a second is finer than any one term of the series.
-        Ligne(
-            "EqT Meeus 28.b", -(13 + 42.7 / 60), [] { return EquationTemps(2448908.5); }, 0.002);
+        Proche("EqT Meeus 28.b", -(13 + 42.7 / 60), 0.002, [] { return EquationTemps(2448908.5); });
         // Wall declination: the normal's azimuth is azp + 90 - a (scale read from the
         // wall's right-hand end toward the sun), D = that - 180, modulo 360, by hand.
-        Ligne("wall south, morning sun", 0, [] { return DeclinaisonMur(135, 90 - 45); });
-        Ligne("wall 30 east of south", -30, [] { return DeclinaisonMur(120, 90 - 60); });
         Ligne("250 is 110 east of north", -110, [] { return DeclinaisonMur(350, 90 - 10); });
         Ligne("-250 is 110 west", 110, [] { return DeclinaisonMur(10, 90 - 170); });
-        Ligne("south: sun north, normal 10", -170, [] { return DeclinaisonMur(20, 90 - 100); });
         Ligne("due north stays 180", 180, [] { return DeclinaisonMur(270, 90 - 0); });
-        Ligne("angle difference across 180", 2, [] { return EcartAngle(179, -179); });
-        Ligne("average of nothing", 0, [] { return Moyenne({}).has_value(); });
         // On the circle, by hand: the circular mean direction is the direction of the sum of
         // the unit vectors; each value brought within 180 of it, then averaged. The mean
-        // unit vector's length R must exceed 0.5.
+        // unit vector's length R must exceed 0.5. Each set in two orders: the average does
+        // not depend on the order of the ticks.
+        Ligne("average of nothing", 0, [] { return Moyenne({}).has_value(); });
         // 179.5, -179.5: the sines cancel, direction 180; -179.5 becomes 180.5; mean 180.
         Ligne("average 179.5, -179.5 is north", 180, [] { return *Moyenne({179.5, -179.5}); });
         Ligne("average -179.5, 179.5 also", 180, [] { return *Moyenne({-179.5, 179.5}); });
         // Direction 179.33; -179 becomes 181: (179 + 181 + 178) / 3.
         Ligne("average 179, -179, 178", 179 + 1.0 / 3, [] { return *Moyenne({179, -179, 178}); });
         Ligne("average -179, 178, 179", 179 + 1.0 / 3, [] { return *Moyenne({-179, 178, 179}); });
-        // Direction 173.4; -170 becomes 190: (190 + 160 + 170) / 3.
-        Ligne("average -170, 160, 170", 173 + 1.0 / 3, [] { return *Moyenne({-170, 160, 170}); });
         // No turn needed: the plain mean, to the last bit.
-        Ligne(
-            "cluster near 0: plain mean", (0.25 + -0.5 + 0.1) / 3,
-            [] {
-                return *Moyenne({0.25, -0.5, 0.1});
-            },
-            0);
-        // R = 0: opposite walls; three walls 120 apart in any order. R = cos 60 = 0.5: two
-        // readings 120 apart. R = (1 + 2 cos 80) / 3 = 0.449: 100, -100, 180.
-        Ligne("opposite walls: no average", 0, [] { return Moyenne({90, -90}).has_value(); });
+        Proche("near 0: plain mean", (0.25 + -0.5 + 0.1) / 3, 0, [] {
+            return *Moyenne({0.25, -0.5, 0.1});
+        });
+        // R = 0: three walls 120 apart, in two orders. R = cos 60 = 0.5: two readings 120 apart.
         Ligne("0, 120, -120: none", 0, [] { return Moyenne({0, 120, -120}).has_value(); });
-        Ligne("120, 0, -120: none", 0, [] { return Moyenne({120, 0, -120}).has_value(); });
         Ligne("-120, 120, 0: none", 0, [] { return Moyenne({-120, 120, 0}).has_value(); });
         Ligne("60, -60: none", 0, [] { return Moyenne({60, -60}).has_value(); });
-        Ligne("100, -100, 180: none", 0, [] { return Moyenne({100, -100, 180}).has_value(); });
         Ligne("59, -59: R = cos 59 > 0.5", 0, [] { return *Moyenne({59, -59}); });
-        Ligne("typed 400: plain mean", 205, [] { return *Moyenne({400, 10}); });
+        Ligne("average overflows", Echec, [] { return *Moyenne({1e308, 1e308}); });
         // The wall in words, by hand: the face's azimuth is 180 + d; beyond 90 from south
         // it is counted from north (180 - |d|).
         Ligne("-12.34", "est du sud 12.34 167.66", [] { return Orientation(-12.34); });
         Ligne("100: west of north", "ouest du nord 80 280", [] { return Orientation(100); });
         Ligne("-135: east of north", "est du nord 45 45", [] { return Orientation(-135); });
-        Ligne("90: due west", "plein ouest 0 270", [] { return Orientation(90); });
         Ligne("-90.004 shown -90.00", "plein est 0 90", [] { return Orientation(-90.004); });
-        Ligne("-0.004: due south", "plein sud 0 180", [] { return Orientation(-0.004); });
-        Ligne("-179.996: due north", "plein nord 0 0", [] { return Orientation(-179.996); });
-        // Offset + lon / 15 h (lon west positive), round the day: New York -5 + 4.93, Tokyo on UTC
-        // 0 + 9.31, UTC+14 at 150 W 14 + 10 = 24 = 0.
-        Ligne("New York, UTC-5", 0, [] { return FuseauEloigne(-18000, 74); });
-        Ligne("Tokyo on UTC", 1, [] { return FuseauEloigne(0, -139.7); });
+        // Offset + lon / 15 h (lon west positive), round the day: UTC+14 at 150 W 14 + 10 = 0.
         Ligne("UTC+14 at 150 W", 0, [] { return FuseauEloigne(14 * 3600, 150); });
         Ligne("exactly 3 h", 0, [] { return FuseauEloigne(10800, 0); });
         Ligne("3 h and 1 s", 1, [] { return FuseauEloigne(10801, 0); });
@@ -122,51 +103,41 @@ private slots:
         Ligne("180.004 is within", 0, [] { return MoyenneHorsLimites(180.004); });
         Ligne("180.005 is beyond", 1, [] { return MoyenneHorsLimites(180.005); });
         Ligne("-180.00 is within", 0, [] { return MoyenneHorsLimites(-180); });
+        Ligne("solar time overflows", Echec, [] { return HeureSolaire(1e308, -1e308, 0); });
 
         // Blanks skipped anywhere (earlier versions' files); ValMesure takes a comma too.
         Ligne("blanks inside", -12, [] { return LireVal("\t- 1 2\n").value(); });
         Ligne("comma stops", 45, [] { return LireVal("45,5").value(); });
         Ligne("exponent, trailing text", -350, [] { return LireVal(" -3.5e2x").value(); });
-        Ligne("bare exponent letter", 1, [] { return LireVal("1e").value(); });
+        Ligne("LireVal no number", 0, [] { return LireVal(" - ").has_value(); });
+        Ligne("1e400", Echec, [] { return LireVal("1e400").value(); });
         Ligne("ValMesure second separator", 1.5, [] { return ValMesure("1,5.3"); });
         Ligne("ValMesure leading separator", -0.25, [] { return ValMesure("-,25"); });
-        Ligne("no hexadecimal", 0, [] { return LireVal("&H10").has_value(); });
-        Ligne("underflow is zero", 0, [] { return LireVal("1e-400").value(); });
-        Ligne("LireVal no number", 0, [] { return LireVal(" - ").has_value(); });
-        Ligne("time 23.59.59", 86399 / 86400.0, [] { return LireHeure(" 23.59.59 ").value(); });
         Ligne("no hour 24", 0, [] { return LireHeure("24:00").has_value(); });
-        Ligne("no hours alone", 0, [] { return LireHeure("10").has_value(); });
-        Ligne("no mixed separators", 0, [] { return LireHeure("10:00.00").has_value(); });
-        Ligne("True with blanks", 1, [] { return LireBooleen(" True ").value(); });
-        Ligne("2.5 is true", 1, [] { return LireBooleen("2.5").value(); });
-        Ligne("no yes", 0, [] { return LireBooleen("yes").has_value(); });
 
-        // Two decimals, half away from zero; 00, #0 and # before the separator.
+        // Two decimals, half away from zero, 00 before the separator.
         Ligne("00 negative", "-05.30", [] { return Format00(-5.3, "."); });
-        Ligne("#0 comma", "-0,25", [] { return FormatDiese0(-0.25, ","); });
-        Ligne("# negative rounding to zero", ",00", [] { return FormatDiese(-0.004, ","); });
         Ligne("00 half away from zero", "00.13", [] { return Format00(0.125, "."); });
-        Ligne("00 carry to a new digit", "100.00", [] { return Format00(99.999, "."); });
-        Ligne("# huge", "100000000000000000000.00", [] { return FormatDiese(1e20, "."); });
-        // Times of day: TexteHeure of |x|, TexteHeureDuJour of the day fraction.
-        Ligne("minus ten minutes", "00.10.00", [] { return TexteHeure(-10 / 1440.0); });
-        Ligne("ten minutes to midnight", "23.50.00", [] { return TexteHeureDuJour(-10 / 1440.0); });
-        Ligne("rounds up to midnight", "00.00.00", [] { return TexteHeureDuJour(0.999999); });
-        // Map address (the overlay's tests read the whole address): the sign of zero, a carry.
-        Ligne("latitude -0", "0.0000000", [] { return TexteLatitudeCarte(-0.0); });
-        Ligne("longitude carries", "3.", [] { return TexteLongitudeCarte(2.99999999); });
+        Ligne("format infinity", Echec, [] { return Format00(HUGE_VAL, "."); });
+        Ligne("time of day beyond dates", Echec, [] { return TexteHeure(2958466.0); });
         // The word for seconds cut to four characters, not bytes.
         Ligne("accented word", "12 h 00 m 00 S\u00e9c.",
               [] { return TexteCorrectionLongitude(180 * DegRad, " S\u00e9condes"); });
-        Ligne("EqT negative", "16 min 29 s", [] { return TexteEquationTemps(-16.4775, " s"); });
-        Ligne("declination", "-05,30\u00b0", [] { return TexteDeclinaison(-5.3, ","); });
+
+        // Steps that must be refused rather than give a wrong number.
+        Ligne("pole", Echec, [] { return PosSoleil(21, 6, 2008, 0.5, -90, 0).azimut; });
+        // Latitude equal to the computed declination, hour angle 0 (python3 search).
+        Ligne("zenith", Echec, [] {
+            return PosSoleil(1, 4, 2008, 0.5, 4.793520596423425, 359.0624062811701).azimut;
+        });
+        Ligne("year 32767.5", Echec, [] { return PosSoleil(1, 6, 32767.5, 0, 45, 0).azimut; });
     }
     void calculs() {
         QFETCH(Calcul, calcul);
         QFETCH(QVariant, attendu);
         QFETCH(double, tolerance);
         const QVariant x = calcul();
-        if (attendu.typeId() == QMetaType::QString)
+        if (attendu.typeId() == QMetaType::QString || x.typeId() == QMetaType::QString)
             QCOMPARE(x.toString(), attendu.toString());
         else
             QVERIFY2(std::fabs(x.toDouble() - attendu.toDouble()) <= tolerance,
@@ -176,15 +147,10 @@ private slots:
     void positionSoleil_data() {
         QTest::addColumn<Position>("cas");
         // NOAA; year 2008, universal dates and times, longitudes west positive.
-        const double paris = -(2 + 20 / 60.0), sydney = -(151 + 12 / 60.0);
-        QTest::newRow("Paris, noon") << Position{11, 2, 0.5, 48.8667, paris, 178.6594, 26.9899};
-        QTest::newRow("Paris, evening")
-            << Position{21, 6, 18.0 / 24, 48.8667, paris, 287.2089, 16.2633};
-        QTest::newRow("New York") << Position{11, 2, 14.0 / 24, 40.7, 74, 130.5078, 19.7057};
+        const double sydney = -(151 + 12 / 60.0);
         QTest::newRow("Sydney") << Position{10, 3, 23.0 / 24, -33.8667, sydney, 65.3569, 37.4462};
         QTest::newRow("Sydney, sun past north")
             << Position{21, 6, (2 + 35 / 60.0) / 24, -33.8667, sydney, 349.7092, 31.9838};
-        QTest::newRow("Rio") << Position{21, 6, 19.0 / 24, -22.9, 43.2, 303.7461, 14.5279};
         QTest::newRow("Los Angeles") << Position{22, 6, 0.5 / 24, 34.05, 118.25, 279.5196, 29.8769};
         // Longitude equal to the computed Greenwich hour angle to the last bit (python3): the
         // cosine of the azimuth lands a hair outside -1..1. Altitude 90 - |lat - declination|.
@@ -201,39 +167,6 @@ private slots:
         QVERIFY2(std::min(ecart, 360 - ecart) < 0.02, qPrintable(QString::number(p.azimut)));
         QVERIFY2(std::fabs(p.hauteur - cas.hauteur) < 0.01, qPrintable(QString::number(p.hauteur)));
         QVERIFY(p.azimut >= 0.0 && p.azimut <= 360.0);
-    }
-
-    void anneeArrondieAuPair() {
-        auto az = [](double annee) { return solar::PosSoleil(11, 2, annee, 0.4, 45, 0).azimut; };
-        QCOMPARE(az(2008.5), az(2008.0));
-        QCOMPARE(az(2009.5), az(2010.0));
-        QCOMPARE(solar::PosSoleil(1, 3, -32768.0, 0.5, 45, 0).hauteur,
-                 solar::PosSoleil(1, 3, -32768.4, 0.5, 45, 0).hauteur);
-    }
-
-    void echecs_data() {
-        QTest::addColumn<Action>("calcul");
-        using namespace solar;
-        QTest::newRow("pole") << Action([] { PosSoleil(21, 6, 2008, 0.5, -90, 0); });
-        // Latitude equal to the computed declination, hour angle 0 (python3 search).
-        QTest::newRow("zenith") << Action(
-            [] { PosSoleil(1, 4, 2008, 0.5, 4.793520596423425, 359.0624062811701); });
-        QTest::newRow("year 32767.5") << Action([] { PosSoleil(1, 6, 32767.5, 0, 45, 0); });
-        QTest::newRow("year NaN") << Action([] { PosSoleil(1, 6, Nan, 0.5, 45, 0); });
-        QTest::newRow("Julian day of a huge year") << Action([] { JourJulien(1, 1, 1e308); });
-        QTest::newRow("Modulo360 beyond int32") << Action([] { Modulo360(-2147483649.0); });
-        QTest::newRow("average overflows") << Action([] { Moyenne({1e308, 1e308}); });
-        QTest::newRow("solar time overflows") << Action([] { HeureSolaire(1e308, -1e308, 0); });
-        QTest::newRow("1e400") << Action([] { LireVal("1e400"); });
-        QTest::newRow("ValMesure 400 digits") << Action([] { ValMesure(std::string(400, '9')); });
-        QTest::newRow("format infinity") << Action([] { Format00(HUGE_VAL, "."); });
-        QTest::newRow("time of day beyond dates") << Action([] { TexteHeure(2958466.0); });
-        QTest::newRow("map latitude NaN") << Action([] { TexteLatitudeCarte(Nan); });
-        QTest::newRow("map longitude huge") << Action([] { TexteLongitudeCarte(1e12); });
-    }
-    void echecs() {
-        QFETCH(Action, calcul);
-        QVERIFY_THROWS_EXCEPTION(solar::CalculError, calcul());
     }
 };
 
