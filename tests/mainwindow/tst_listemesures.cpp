@@ -15,9 +15,8 @@ namespace {
 // "10 20 30": the lines' texts from line 0, the others empty.
 ListeMesures liste(const QString& textes) {
     ListeMesures l;
-    const QStringList t = textes.split(' ', Qt::SkipEmptyParts);
-    for (qsizetype i = 0; i < t.size(); ++i)
-        l[i].texte = t[i];
+    for (qsizetype i = 0; const QString& t : textes.split(' ', Qt::SkipEmptyParts))
+        l[i++].texte = t;
     return l;
 }
 
@@ -85,10 +84,9 @@ private slots:
         QCOMPARE(liste[1].texte, "-12.24");
     }
 
-    // Two copies on one stored list, random keeps, erases and saves, then both quit in a random
-    // order; each saves as the window does, its own list becoming the one it knows. A reading
-    // kept and not erased is never lost: after a save it is stored when it was stored before
-    // or shown by the copy that saved, unless it was left out because the five lines were full.
+    // Two copies on one stored list: random keeps, erases and saves, then both quit in a random
+    // order, each saving as the window does. A reading kept and not erased is never lost: after
+    // a save it is stored if it was stored or shown by the saving copy, unless the lines were full.
     void jamaisPerdue() {
         const quint64 graine = qEnvironmentVariable("ORSALINE_SEED", "20261206").toULongLong();
         std::mt19937_64 alea(graine);

@@ -49,9 +49,8 @@ struct Refus {
     const char* utc;
     QString date, angle, fr, es;
 };
-// Calcul (c and an angle), Garder (g), Efface le dernier (e a candidate, E a kept line), Reset
-// (r), Ctrl+Z from a button (z), from the angle's field with typed text (t), from an untouched
-// field (Z). The list and the angle's field at the end.
+// Calcul (c and an angle), Garder (g), Efface le dernier (e a candidate, E a kept line), Reset (r),
+// Ctrl+Z from a button (z), the typed angle (t), an untouched field (Z); the list, the angle.
 struct Annule {
     QString gestes, liste, angle;
 };
@@ -71,30 +70,25 @@ class TestMesures : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
-
-    // Paris, 21 June 2008 18:00 UT. Sun by the NOAA solar calculator's formulas (python3, no
-    // refraction): declination 23.4382, azimuth 287.2089, altitude 16.2633. Wall by hand: D = az
-    // - angle - 90 (scale read from the wall's right-hand end toward the sun), brought into
-    // -180..180: 10 gives 187.2089 - 360; 30 gives 167.2089; the protractor's own end, 0, gives
-    // 197.2089 - 360.
+    // Paris, 21 June 2008 18:00 UT. Sun, NOAA formulas (python3, no refraction): declination
+    // 23.4382, azimuth 287.2089, altitude 16.2633. Wall by hand: D = az - angle - 90 (scale read
+    // from the wall's right-hand end toward the sun) within -180..180: 10 gives 187.2089 - 360,
+    // 30 gives 167.2089, the protractor's own end 0 gives 197.2089 - 360.
     void soleilEtMur() {
         Banc b("2008-06-21T18:00Z");
         for (const auto& [angle, mur] :
              {std::pair{10, -172.7911}, {30, 167.2089}, {0, -162.7911}}) {
             b.calculer(QString::number(angle));
-            // Two decimals shown; the program's short theory is within 0.02 of NOAA.
-            const QString t9 = b.texte("Text9");
-            QVERIFY2(t9.endsWith(u'°') && std::fabs(t9.chopped(1).toDouble() - 23.4382) < 0.02,
-                     qPrintable(t9));
-            const QString soleil = b.texte("Label35") + ' ' + b.texte("Label36");
-            QVERIFY2(QRegularExpression("^Azimut = 287\\.2\\d ° He = 16\\.2\\d °$")
-                         .match(soleil)
-                         .hasMatch(),
-                     qPrintable(soleil));
             QVERIFY2(std::fabs(b.dg(0)->text().toDouble() - mur) < 0.03,
                      qPrintable(b.dg(0)->text() + ' ' + b.texte("Label7")));
         }
+        // Two decimals shown; the program's short theory is within 0.006° of NOAA.
+        const QString soleil =
+            b.texte("Text9") + ' ' + b.texte("Label35") + ' ' + b.texte("Label36");
+        QVERIFY2(QRegularExpression("^23\\.4[34]° Azimut = 287\\.2[01] ° He = 16\\.2[67] °$")
+                     .match(soleil)
+                     .hasMatch(),
+                 qPrintable(soleil));
     }
 
     // Readings that give no wall: nothing written, the reason said in the user's language, and
@@ -122,19 +116,6 @@ private slots:
             b.clic(f ? "Option5_1" : "Option5_0");
             QCOMPARE(b.texte("Label7"), f ? es : fr);
         }
-    }
-
-    // While a date list holds no calendar date the sun's data and diagrams are cleared; the
-    // place's own time offset stays (2° 20' E: 9 min 20 s).
-    void dateIncomplete() {
-        Banc b;
-        b.date("/2/2008");
-        b.tic();
-        for (const char* nom : {"Text9", "Text7", "Text13", "Label35", "Label36"})
-            QVERIFY2(b.texte(nom).isEmpty(), nom);
-        for (const char* vue : {"PicAZ", "PicHE"})
-            QVERIFY2(b.c<Canvas>(vue)->primitives().isEmpty(), vue);
-        QCOMPARE(b.texte("Text8"), "00 h 09 m 20 Sec.");
     }
 
     // Keep, erase and reset.
@@ -174,7 +155,6 @@ private slots:
     void annuler_data() {
         QTest::addColumn<Annule>("cas");
         QTest::newRow("Calcul") << Annule{"c45 z", "0 .....", "45"};
-        QTest::newRow("Calcul over a candidate") << Annule{"c50 c45 z", "0 o....", "45"};
         QTest::newRow("Garder") << Annule{"c45 g z", "0 o....", "45"};
         QTest::newRow("erase a candidate") << Annule{"c45 g c46 e z", "1 Xo...", "46"};
         QTest::newRow("erase a kept line") << Annule{"c45 g c46 g E z", "2 XX...", "46"};
@@ -233,12 +213,10 @@ private slots:
             b.cocher(i);
         }
         QCOMPARE(b.texte("Text15") + '|' + b.texte("Label7"), attendu + '|' + message);
-        QCOMPARE(std::ranges::any_of(b.c<Canvas>("PicAZ")->primitives(),
-                                     [](auto& x) {
-                                         return x.genre == Primitive::Genre::Ligne &&
-                                                x.couleur == QColor(0, 128, 0);
-                                     }),
-                 !attendu.isEmpty());
+        const auto mur = [](auto& x) {
+            return x.genre == Primitive::Genre::Ligne && x.couleur == QColor(0, 128, 0);
+        };
+        QCOMPARE(std::ranges::any_of(b.c<Canvas>("PicAZ")->primitives(), mur), !attendu.isEmpty());
     }
 
     // A minus sign typed into a place field never reaches the computation: the field is emptied

@@ -8,14 +8,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The window in a French user's regional format at the fake clock's instant (11 February
-// 2008, 12:00 UTC) unless told, on the fake settings and `cles`.
-struct Banc : Fenetre<FormTalvan> {
-    Banc(const char* langue, const char* zone = "Europe/Paris",
-         std::initializer_list<std::pair<const char*, const char*>> cles = {}, const char* utc = "")
-        : Fenetre((QLocale::setDefault(QLocale(QLocale::French, QLocale::France)), langue), utc,
-                  zone, cles) {}
-};
+using Banc = Fenetre<FormTalvan>; // at the fake's 11 February 2008, 12:00 UTC unless told
 
 } // namespace
 
@@ -23,7 +16,7 @@ class TestMoyenne : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
+    void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
     // What the result's tooltip and a screen reader say of the average; the arithmetic is the
     // solar tests'. By hand: mean 12, azimuth from north 180 + 12 (west positive); deviations
@@ -53,25 +46,18 @@ private slots:
     // corrected instant, from tools/seance_horloge.py (NOAA): 24.855, 24.632, 24.776, 24.752,
     // 24.831. The fit's arithmetic is the solar tests' business.
     void horloge() {
-        Banc b("F", "Europe/Madrid",
+        Banc b("E", "2026-06-21T12:12:10Z", "Europe/Madrid",
                {{"deglat", "40"},
                 {"minlat", "25.2"},
                 {"deglon", "3"},
                 {"minlon", "42"},
-                {"lon", "False"}},
-               "2026-06-21T12:12:10Z");
+                {"lon", "False"}});
         const QStringList angles{"59,6", "102,6", "128,2", "143,5", "154,4"};
         for (int i = 0; i < 5; ++i) {
             b.fakes.clock.regler(QDateTime(QDate(2026, 6, 21), QTime(12 + i, 12, 10), Qt::UTC));
             b.calculer(angles[i], true);
         }
         auto* t15 = b.c("Text15");
-        QVERIFY2(t15->toolTip().split('\n').contains(
-                     u"Horloge en avance de 2 min 37 s ± 29 s : déclinaison corrigée 24,77° ± "
-                     u"0,23° (moyenne brute 25,83°)"_s),
-                 qPrintable(t15->toolTip()));
-        // The rest in Spanish: the language's change reaches the explanation.
-        b.clic("Option5_1");
         const QString es = u"Reloj adelantado 2 min 37 s ± 29 s: declinación corregida 24,77° ± "
                            u"0,23° (media sin corregir 25,83°)"_s;
         // Raw mean 25.83 (above): azimuth from north 180 + 25.83.
