@@ -6,7 +6,7 @@
 // Run with QT_QPA_PLATFORM=offscreen. Each <name>-<width>x<height>.argb holds the pixels of
 // QIcon(svg).pixmap(size) at a device pixel ratio of 1, rows top to bottom, as
 // QImage::Format_ARGB32_Premultiplied holds them: no decoding at run time, and no rounding
-// as a PNG's unpremultiplied colours could bring. tests/platform/tst_icones.cpp checks them.
+// as a PNG's unpremultiplied colours could bring. tests/platform/tst_platform.cpp checks them.
 
 #include <QDir>
 #include <QFile>
