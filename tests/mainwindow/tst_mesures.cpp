@@ -138,6 +138,9 @@ private slots:
                      u"QuestionEffacer: Voulez vous effacer la dernière mesure gardée ? [Non]"_s);
             QCOMPARE(b.liste(), *r == 'O' ? "1 X...." : "2 XX...");
         }
+        b.repondre("Echap"); // one kept line: the reset asks first
+        b.clic("Command5");
+        QCOMPARE(b.liste(), "1 X....");
         for (int i = 1; i < 5; ++i)
             b.calculer(QString::number(40 + i), true);
         const QString cinquieme = b.dg(4)->text();
@@ -217,6 +220,33 @@ private slots:
             return x.genre == Primitive::Genre::Ligne && x.couleur == QColor(0, 128, 0);
         };
         QCOMPARE(std::ranges::any_of(b.c<Canvas>("PicAZ")->primitives(), mur), !attendu.isEmpty());
+    }
+
+    // No calendar date in the lists: no sun figure and no diagram rather than the last ones.
+    // 31 November is 1 December: declination -21.9019 at 12:00 UT (NOAA).
+    void dates() {
+        for (const QString date : {"/2/2008", "11/2/0", "31/11/2008"}) {
+            Banc b;
+            b.date(date);
+            b.tic();
+            QString vu = b.texte("Text9") + b.texte("Text7") + b.texte("Text13") +
+                         b.texte("Label35") + b.texte("Label36");
+            for (const char* schema : {"PicAZ", "PicHE"})
+                vu += b.c<Canvas>(schema)->primitives().isEmpty() ? "" : schema;
+            QVERIFY2(date[0] == '3' ? vu.contains(QRegularExpression("^-21\\.9[01]°.*PicAZPicHE$"))
+                                    : vu.isEmpty(),
+                     qPrintable(vu));
+        }
+    }
+
+    // The zone far from the place's longitude is said, but not while no longitude is typed.
+    void fuseauEloigne() {
+        Fenetre<FormTalvan> b("F", "", "Asia/Tokyo");
+        b.tic();
+        QVERIFY(b.texte("Label7").startsWith(u"Fuseau de l'ordinateur à plus de 3"_s));
+        b.taper("Text3", "");
+        b.tic();
+        QCOMPARE(b.texte("Label7"), QString());
     }
 
     // A minus sign typed into a place field never reaches the computation: the field is emptied
