@@ -1,3 +1,4 @@
+#include "solar/ajustement.h"
 #include "solar/observation.h"
 #include "solar/statistiques.h"
 
@@ -25,10 +26,50 @@ Lecture Paris(int j, int m, int a, double gmtH, int dzH, double angle, double az
                    -(2 + 20 / 60.0), angle, az, h);
 }
 
+using V = solar::VerdictHorloge;
+
+double Hms(int h, int m, int s) {
+    return h + m / 60.0 + s / 3600.0;
+}
+
+// Readings at one place (lat north positive, lon WEST positive) on one date, at the
+// universal times tu (hours) the clock gave, with the angles read.
+std::vector<Lecture> Seance(double lat, double lon, int j, int m, int a, const Valeurs& tu,
+                            const Valeurs& angles) {
+    std::vector<Lecture> l;
+    for (std::size_t i = 0; i < tu.size(); ++i)
+        l.push_back(Lecture{j, m, a, tu[i] / 24, 0, tu[i] / 24, lat, lon, angles[i], 0, 0});
+    return l;
+}
+
+const Valeurs Exemple1Tu{Hms(12, 12, 10), Hms(13, 12, 10), Hms(14, 12, 10), Hms(15, 12, 10),
+                         Hms(16, 12, 10)};
+const Valeurs Exemple1{59.6, 102.6, 128.2, 143.5, 154.4};
+const Valeurs Exemple3Tu{Hms(9, 52, 10), Hms(10, 52, 10), Hms(11, 52, 10), Hms(12, 52, 10),
+                         Hms(13, 52, 10)};
+const Valeurs Exemple3{74.6, 88.1, 102.6, 117.0, 130.6};
+
+// Latitude, longitude west positive, date in 2026, universal times and angles; the verdict,
+// D (NaN: no fit) and delta (s) within their tolerances; their standard errors (0: unchecked;
+// delta's within 10 %).
+struct Cas {
+    double lat, lon;
+    int jour, mois;
+    Valeurs tu, angles;
+    solar::VerdictHorloge verdict;
+    double d, tolD = 0, delta = 0, tolDelta = 0, seD = 0, seDelta = 0;
+    double sigma = 0; // within 0.01
+};
+
 } // namespace
 
+Q_DECLARE_METATYPE(Cas)
+
 // Expectations by hand unless marked "NOAA": python3 with the NOAA solar calculator's
-// formulas (Meeus, no refraction), the sun's azimuth at the instants named.
+// formulas (Meeus, no refraction), the sun's azimuth at the instants named. The clock fit's
+// worked examples come from an independent implementation on a precise ephemeris; its
+// noiseless sessions from tools/seance_horloge.py (NOAA formulas), whose command line is given
+// beside each row.
 class TestStatistiques : public QObject {
     Q_OBJECT
 
@@ -118,6 +159,94 @@ private slots:
         if (g)
             QVERIFY2(std::fabs(solar::EcartAngle(declinaison, g->declinaison)) < 0.01,
                      qPrintable(QString::number(g->declinaison)));
+    }
+
+    void verdicts_data() {
+        QTest::addColumn<Cas>("cas");
+        const auto ligne = [](const char* nom, double lat, double lon, int j, int m, Valeurs tu,
+                              Valeurs angles, V v, double d, double tolD = 0, double delta = 0,
+                              double tolDelta = 0, double seD = 0, double seDelta = 0,
+                              double sigma = solar::ErreurLecture) {
+            QTest::newRow(nom) << Cas{lat, lon,  j,     m,        tu,  angles,  v,
+                                      d,   tolD, delta, tolDelta, seD, seDelta, sigma};
+        };
+        const double Nan = qQNaN(), Theorie = 0.007, TheorieDelta = 1.5;
+        // Local times at UTC+2 (Madrid) and UTC+1 (Paris) less the offset.
+        ligne("example 1: corrected", 40.42, 3.70, 21, 6, Exemple1Tu, Exemple1, V::Corrigee, 24.77,
+              0.02, -157, 3, 0.225, 28.7);
+        // SE0 about 845 s: no fit at all.
+        ligne("example 3: Paris in December", 48.87, -2.33, 21, 12, Exemple3Tu, Exemple3,
+              V::NonDeterminee, Nan);
+        // Example 1 with its third angle 3 degrees off: sigma about 1.5, SE(delta) beyond 120 s;
+        // the figures stay near example 1's (a fifth of 3 degrees, and delta's).
+        // Least squares over delta by 0.1 s steps with the NOAA sun (python3): delta -215.8 s,
+        // D 23.769, residuals' sum of squares 6.9267, sigma = sqrt(6.9267 / (5 - 2)) = 1.5195.
+        ligne("one reading astray", 40.42, 3.70, 21, 6, Exemple1Tu,
+              {59.6, 102.6, 131.2, 143.5, 154.4}, V::NonDeterminee, 23.769, 0.02, -215.8, 3, 0, 0,
+              1.5195);
+        // Noiseless: seance_horloge.py LAT LON_EAST 2026 M J D DELTA TU... The program's sun
+        // theory and NOAA's differ by up to 0.007 degree in D and about a second in delta.
+        // -33.87 151.21 2026 12 21 179.9 200 -0.5 0.5 1.5 2.5 3.5, angles then moved by +0.2,
+        // -0.2, 0, +0.2, -0.2: a north wall in Sydney, declinations on both sides of 180, the
+        // first readings on the day before in universal time.
+        ligne("north wall, southern summer", -33.87, -151.21, 21, 12, {-0.5, 0.5, 1.5, 2.5, 3.5},
+              {170.6696930825, 154.1833737996, 113.8124415112, 47.4892879020, 18.7799681876},
+              V::Corrigee, 179.9, 0.3, 200, 40);
+        // 40.42 -3.70 2026 6 21 12 3600 9 10.5 12 13.5 15
+        ligne("an hour late", 40.42, 3.70, 21, 6, {9, 10.5, 12, 13.5, 15},
+              {8.1978161146, 44.4786330169, 109.5150097285, 146.9385989793, 165.6417686393},
+              V::DecalageHeure, 12, Theorie, 3600, TheorieDelta);
+        // 48.87 2.33 2026 7 10 -20 0 7 8.5 10 11.5 13
+        ligne("right clock", 48.87, -2.33, 10, 7, {7, 8.5, 10, 11.5, 13},
+              {16.3526122850, 34.3398806855, 58.8085489924, 96.6838444181, 141.1195123539},
+              V::Controlee, -20, Theorie, 0, TheorieDelta);
+    }
+
+    void verdicts() {
+        QFETCH(Cas, cas);
+        const auto a = solar::AjusterHorloge(
+            Seance(cas.lat, cas.lon, cas.jour, cas.mois, 2026, cas.tu, cas.angles));
+        QVERIFY(a);
+        QCOMPARE(a->verdict, cas.verdict);
+        QCOMPARE(a->ajuste, !qIsNaN(cas.d));
+        if (qIsNaN(cas.d))
+            return;
+        QVERIFY(std::fabs(solar::EcartAngle(cas.d, a->declinaison)) <= cas.tolD);
+        QVERIFY(std::fabs(a->delta - cas.delta) <= cas.tolDelta);
+        if (cas.seD > 0) {
+            QVERIFY(std::fabs(a->erreurDeclinaison - cas.seD) <= 0.005);
+            QVERIFY(std::fabs(a->erreurDelta - cas.seDelta) <= 0.1 * cas.seDelta);
+        }
+        QVERIFY2(std::fabs(a->sigma - cas.sigma) < 0.01, qPrintable(QString::number(a->sigma)));
+    }
+
+    void sansAjustement() {
+        const Valeurs deux{Exemple1Tu[0], Exemple1Tu[1]};
+        QVERIFY(!solar::AjusterHorloge(Seance(40.42, 3.70, 21, 6, 2026, deux, Exemple1)));
+        auto ailleurs = Seance(40.42, 3.70, 21, 6, 2026, Exemple1Tu, Exemple1);
+        ailleurs[2].lon += 0.01;
+        QVERIFY(!solar::AjusterHorloge(ailleurs));
+    }
+
+    void planificateur() {
+        // Bunched readings at 14:00-14:12 (UTC+2), near noon where the azimuth turns fastest:
+        // the best addition turns slowest, at the end of the south wall's side. NOAA: Az
+        // 269.305 at 18:10, 270.119 at 18:15 local.
+        // seance_horloge.py 40.42 -3.70 2026 6 21 0 0 12 12.05 12.1 12.15 12.2
+        const auto groupees =
+            Seance(40.42, 3.70, 21, 6, 2026, {12, 12.05, 12.1, 12.15, 12.2},
+                   {77.1076826150, 79.3906677973, 81.6989536025, 84.0274070591, 86.3705776307});
+        auto c = solar::PlanifierMesure(groupees, 21, 6, 2026, 7200, 0.0, 15 / 24.0);
+        QVERIFY(c.heureLocale);
+        QCOMPARE(qRound(*c.heureLocale * 1440), 18 * 60 + 10);
+        c = solar::PlanifierMesure(groupees, 21, 6, 2026, 7200, 0.0, 18.5 / 24);
+        QVERIFY(!c.heureLocale);
+        QVERIFY(c.possibleCeJour);
+        // Example 3: no time of that day would do.
+        const auto paris = Seance(48.87, -2.33, 21, 12, 2026, Exemple3Tu, Exemple3);
+        c = solar::PlanifierMesure(paris, 21, 12, 2026, 3600, -11.79, 0.0);
+        QVERIFY(!c.heureLocale);
+        QVERIFY(!c.possibleCeJour);
     }
 };
 
