@@ -1,7 +1,6 @@
 #include "about/about.h"
 #include "fakes.h"
 #include "mainwindow/formtalvan.h"
-#include "overlay/droite.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -25,14 +24,10 @@ struct Banc : Fenetre<FormTalvan> {
     }
 };
 
-// Each named control's text, or (a "?" before the name) what a screen reader names it.
 QString legendes(const QWidget* f, const QStringList& noms) {
     QStringList l;
     for (const QString& n : noms)
-        l << (n.startsWith('?')
-                  ? QAccessible::queryAccessibleInterface(f->findChild<QWidget*>(n.mid(1)))
-                        ->text(QAccessible::Name)
-                  : f->findChild<QWidget*>(n)->property("text").toString());
+        l << f->findChild<QWidget*>(n)->property("text").toString();
     return l.join('|');
 }
 
@@ -77,21 +72,6 @@ private slots:
         b.tic();
         reference.tic();
         QCOMPARE(b.textes(), reference.textes());
-    }
-
-    // In Spanish too the map's address asks for French; the overlay, in the window's language
-    // for a reader too, takes the main window's place.
-    void carte() {
-        Banc b("E"); // 48°52' N, 2°20' E
-        b.clic("Command8");
-        QCOMPARE(b.fakes.opener.adresses.size(), 1);
-        QVERIFY(b.fakes.opener.adresses[0]
-                    .toString(QUrl::FullyEncoded)
-                    .endsWith("/maps?ll=48.8666667,2.3333333&spn=0.099583,0.219830&t=h&hl=fr"));
-        QCOMPARE(legendes(b.w->fenetreDroite(),
-                          {"Label1", "Label2", "Command1", "?HScroll1", "?HScroll2", "?Label4"}),
-                 QString::fromUtf8(
-                     "Transparencia|ángulo|Volver|Transparencia|Ángulo|Declinación de la pared"));
     }
 };
 

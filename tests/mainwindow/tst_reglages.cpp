@@ -45,12 +45,11 @@ struct Depart {
     QString vue = {};
     const char* locale = "C";
 };
-// Gestures (one for B makes two copies, B started first), the boxes they showed with the
-// answers given, whether the window (B's with two copies) is still open, what the file holds.
-// A box is "name>answer" (buttons Oui and Non) or "name:buttons>answer"; the answer Oui, Non,
-// Entree (the default button), Echap, or SIGTERM (the program asked to end while the box is
-// open). The file's [Start] keys: "key=value" a line as on disk, "key=*" any value but empty,
-// "!key" absent, "FIFO" the path is still a FIFO; A0, B2... stand for that copy's line's text.
+// Gestures (one for B: two copies, B started first), the boxes they showed, "name>answer" or
+// "name:buttons>answer" (answers Oui, Non, Entree: the default button, Echap, SIGTERM: the program
+// asked to end meanwhile), whether the window (B's) is still open, the file's [Start] keys:
+// "key=value" a line as on disk, "key=*" any value but empty, "!key" absent, "FIFO" the path is
+// still a FIFO; A0, B2... stand for that copy's line's text.
 struct Cas {
     QString gestes, boites;
     bool ouverte;
@@ -116,23 +115,23 @@ class TestReglages : public QObject {
             const Copie& k = g.startsWith("B:") ? *B : *A;
             g.remove(QRegularExpression("^B:"));
             const QString arg = g.section(QRegularExpression("[:=]"), 1);
-            if (g.startsWith("calc:") || g.startsWith("garder:")) {
+            if (g.startsWith("calc:") || g.startsWith("garder:"))
                 k.calculer(arg, g.startsWith("garder:"));
-            } else if (g.contains('=')) {
+            else if (g.contains('='))
                 k.taper(g.section('=', 0, 0), arg);
-            } else if (g.startsWith("bas:") || g == "undo") { // keys, without the mouse
+            else if (g == "session")
+                k.w->EnregistrerFinDeSession();
+            else if (g == "disque-plein")
+                platform::SimulerPannes([](auto e, auto&) {
+                    return e == platform::EtapeEcriture::Vidage ? ENOSPC : 0;
+                });
+            else if (!g.startsWith("bas:") && g != "undo")
+                k.clic(g);
+            else { // keys, without the mouse
                 k.w->activateWindow();
                 QVERIFY(QTest::qWaitForWindowActive(k.w.get()));
                 g == "undo" ? QTest::keyClick(k.w.get(), Qt::Key_Z, Qt::ControlModifier)
                             : (k.c(arg)->setFocus(), QTest::keyClick(k.c(arg), Qt::Key_Down));
-            } else if (g == "session") {
-                k.w->EnregistrerFinDeSession();
-            } else if (g == "disque-plein") {
-                platform::SimulerPannes([](auto e, auto&) {
-                    return e == platform::EtapeEcriture::Vidage ? ENOSPC : 0;
-                });
-            } else {
-                k.clic(g);
             }
         }
         QCOMPARE(m_vues.join(' '), boites);
