@@ -1,3 +1,4 @@
+#include "platform/clock.h"
 #include "platform/ecriturefichier.h"
 #include "platform/icones.h"
 #include "platform/nombrelocal.h"
@@ -131,6 +132,28 @@ private slots:
         QVERIFY(!enregistrerReglages(ini));
         QVERIFY2(chrono.elapsed() < 1000, qPrintable(QString::number(chrono.elapsed())));
         QVERIFY(!QFile::exists(verrou));
+    }
+
+    // A zone the toolkit does not know: the C library's local time from TZ, or UTC said to be
+    // unknown when the C library does not know it either. 14:30:36 UT on 21 June 2008.
+    void fuseauInconnu() {
+        struct Horloge final : platform::ZoneClock {
+            QDateTime maintenantUtc() const override {
+                return QDateTime(QDate(2008, 6, 21), QTime(14, 30, 36), Qt::UTC);
+            }
+            QTimeZone zone() const override { return QTimeZone("Nowhere/Zone"); }
+        } h;
+        const QByteArray avant = qgetenv("TZ");
+        const auto retablir = qScopeGuard([&] { qputenv("TZ", avant); });
+        for (const auto& [tz, attendu] : {std::pair{"CET-1CEST,M3.5.0,M10.5.0/3", "16:30:36 0"},
+                                          {":/usr/share/zoneinfo/Asia/Tokyo", "23:30:36 0"},
+                                          {"Europe/Pariss", "14:30:36 1"},
+                                          {"UTC", "14:30:36 0"}}) {
+            qputenv("TZ", tz);
+            QCOMPARE(h.maintenantLocal().time().toString() + ' ' +
+                         QString::number(h.fuseauInconnu()),
+                     attendu);
+        }
     }
 
     // Each request to end the program reaches it: the session's SIGTERM, a closed terminal's
