@@ -1,7 +1,10 @@
 #include "about/about.h"
 #include "fakes.h"
+#include "mainwindow/canvas.h"
+#include "mainwindow/diagrams.h"
 #include "mainwindow/formtalvan.h"
 #include "platform/fonts.h"
+#include "solar/calculerror.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -30,6 +33,14 @@ QString legendes(const QWidget* f, const QStringList& noms) {
     for (const QString& n : noms)
         l << f->findChild<QWidget*>(n)->property("text").toString();
     return l.join('|');
+}
+
+QList<QLineF> lignes(const Canvas& pic, const QColor& couleur) {
+    QList<QLineF> r;
+    for (const Primitive& p : pic.primitives())
+        if (p.genre == Primitive::Genre::Ligne && p.couleur == couleur)
+            r << QLineF(p.p1, p.p2);
+    return r;
 }
 
 } // namespace
@@ -131,6 +142,67 @@ private slots:
         b.tic();
         reference.tic();
         QCOMPARE(b.textes(), reference.textes());
+    }
+
+    // A renamed executable, revision 12, a translator's site given with a trailing slash. By the
+    // mouse, or by Tab from the return button (which has the focus at first) and Enter: the
+    // translator, the author's site, the mail, in this order; Enter opens a link, not "Retour".
+    void liens() {
+        const QString courriel =
+            "mailto:auteur@example.org?subject=Orsa%26line%20%23%C3%A9%20V3.0.12";
+        const Fenetre<About> b("F", "", "Europe/Paris", {}, nullptr, [](FakeServices& f) {
+            f.identity.nomExecutable = QStringLiteral("Orsa&line #é");
+            f.identity.revision = 12;
+            f.adresses.siteTraduction += '/';
+        });
+        About& about = *b.w;
+        for (const char* n : {"Label2", "Label3", "Label5"}) // empty until a language is applied
+            b.c<QLabel>(n)->setText("Lien");
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        b.clic("Label2");
+        about.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+        for (const char* lien : {"Label5", "Label3", "Label2"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), lien);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+        QVERIFY(about.isVisible());
+        QStringList ouvertes;
+        for (const QUrl& u : b.fakes.opener.adresses)
+            ouvertes << u.toString(QUrl::FullyEncoded);
+        QCOMPARE(ouvertes, QStringList({courriel, "https://traduction.example.org/index.htm",
+                                        "https://auteur.example.org", courriel}));
+    }
+
+    // Seen from above, north up and east right (y downward): the sun at its azimuth from north
+    // and the shadow opposite; the wall, declining west of south, turned clockwise. No wall
+    // without an average, one for an average of 0; a failed drawing leaves the last good one.
+    void azimut() {
+        for (const auto& [azp, moyenne] : {std::pair{100.0, std::optional<double>()},
+                                           {100.0, std::optional(0.0)},
+                                           {250.0, std::optional(30.0)}}) {
+            Canvas pic;
+            pic.resize(200, 150); // 3000 x 2250 twips: the centre comes from the width alone
+            DessinerAzimut(pic, azp, moyenne);
+            const QPointF centre(1500, 1420);
+            const double z = qDegreesToRadians(azp);
+            const QPointF bout = centre + 3000 / 3.5 * QPointF(std::sin(z), -std::cos(z));
+            const auto bleus = lignes(pic, QColor(0, 0, 255));
+            QVERIFY(bleus.size() == 5 && QLineF(bleus[0].p1(), centre).length() < 1e-3);
+            QVERIFY(QLineF(bleus[0].p2(), bout).length() < 1e-3);
+            QVERIFY(QLineF(bleus[4].p2(), 2 * centre - bout).length() < 1e-3); // the shadow
+            const auto murs = lignes(pic, QColor(0, 128, 0));
+            QCOMPARE(murs.size(), moyenne ? 1 : 0);
+            for (const QLineF& m : murs)
+                QCOMPARE_LE(std::abs(m.dy() / m.dx() - std::tan(qDegreesToRadians(*moyenne))),
+                            1e-6);
+            const qsizetype avant = pic.primitives().size();
+            QVERIFY_THROWS_EXCEPTION(solar::CalculError, DessinerAzimut(pic, qQNaN(), moyenne));
+            QCOMPARE(pic.primitives().size(), avant);
+        }
     }
 };
 
