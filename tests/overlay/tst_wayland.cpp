@@ -23,15 +23,13 @@ int pixelsVus(const QColor& couleur) {
     if (!capture.waitForFinished(10000) || capture.exitCode() != 0)
         return -1;
     const QStringList images = QDir(dossier.path()).entryList({QStringLiteral("*.png")});
-    if (images.isEmpty())
-        return -1;
-    const QImage ecran = QImage(dossier.filePath(images[0])).convertToFormat(QImage::Format_RGB32);
-    int n = 0;
+    const QImage ecran = images.isEmpty() ? QImage() : QImage(dossier.filePath(images[0]));
+    int n = ecran.isNull() ? -1 : 0;
     for (int y = 0; y < ecran.height(); ++y)
         for (int x = 0; x < ecran.width(); ++x) {
-            const QRgb c = ecran.pixel(x, y);
-            n += qAbs(qRed(c) - couleur.red()) <= 2 && qAbs(qGreen(c) - couleur.green()) <= 2 &&
-                 qAbs(qBlue(c) - couleur.blue()) <= 2;
+            const QColor c = ecran.pixelColor(x, y);
+            n += std::max({qAbs(c.red() - couleur.red()), qAbs(c.green() - couleur.green()),
+                           qAbs(c.blue() - couleur.blue())}) <= 2;
         }
     return n;
 }

@@ -5,8 +5,6 @@
 #include <QDateTime>
 #include <QList>
 #include <QMap>
-#include <QStringList>
-#include <QTemporaryDir>
 #include <QUrl>
 #include <memory>
 
