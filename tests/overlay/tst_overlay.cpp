@@ -51,13 +51,12 @@ private slots:
     void ouverture() {
         for (const bool parLeBureau : {false, true}) {
             Calque k(parLeBureau);
-            Droite& d = k.d;
             QVERIFY(k.effets.topmost);
             QCOMPARE(k.effets.opacite, 200);
             QCOMPARE(k.texte("Label3") + '|' + k.texte("Label4"),
                      QString::fromUtf8("180°|décl. 0°"));
             const QPoint coin(3, 3); // away from the lines and the panel
-            QCOMPARE(d.grab().toImage().pixelColor(coin),
+            QCOMPARE(k.d.grab().toImage().pixelColor(coin),
                      QColor(255, 255, 255, parLeBureau ? 255 : 200));
             QScrollBar* transparence = k.barre("HScroll1");
             transparence->setSliderDown(true);
@@ -65,7 +64,7 @@ private slots:
             QCOMPARE(k.effets.opacite, 200);
             transparence->setSliderDown(false);
             QCOMPARE(k.effets.opacite, 40);
-            QCOMPARE(d.grab().toImage().pixelColor(coin).alpha(), parLeBureau ? 255 : 40);
+            QCOMPARE(k.d.grab().toImage().pixelColor(coin).alpha(), parLeBureau ? 255 : 40);
         }
     }
 
@@ -105,12 +104,10 @@ private slots:
             QCOMPARE(QApplication::focusWidget()->objectName(), suivant);
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-        const Qt::Key touches[] = {Qt::Key_Left,  Qt::Key_Left, Qt::Key_PageDown, Qt::Key_PageDown,
-                                   Qt::Key_Right, Qt::Key_Home, Qt::Key_Left};
-        const int angles[] = {179, 178, 168, 158, 159, 0, 0};
-        for (int i = 0; i < 7; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), touches[i]);
-            QCOMPARE(k.barre("HScroll2")->value(), angles[i]);
+        for (const QString pas : {"Left=179", "Left=178", "PgDown=168", "PgDown=158", "Right=159",
+                                  "Home=0", "Left=0"}) {
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence(pas.section('=', 0, 0)));
+            QCOMPARE(QString::number(k.barre("HScroll2")->value()), pas.section('=', 1));
         }
     }
 
