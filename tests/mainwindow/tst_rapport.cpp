@@ -81,7 +81,7 @@ private slots:
         b.touche(Qt::Key_C);
         QCOMPARE(QGuiApplication::clipboard()->text(), "45");
 
-        // Cancelled: nothing written, no word.
+        // Cancelled: no word (the check below); then the page printed.
         b.fichier.clear();
         b.touche(Qt::Key_S);
         b.pdf = dossier.filePath("rapport.pdf");

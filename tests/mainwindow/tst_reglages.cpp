@@ -175,10 +175,10 @@ private slots:
                       echec = "EchecEnregistrement>", intact = "!Langue !lat 0=10.00 1=20.00";
         // Files as users and older versions leave them. Averages by hand: (-12.44 + 7.5) / 2 =
         // -2.47; (10.50 - 3.25) / 2 = 3.625, rounded away from zero.
-        QTest::newRow("gap, a word")
-            << Cas{"garder:45 calc:44 Command4", q + "Oui", false,
-                   "0=mur 1=20.00 2=* 3=* 4= Mem=3 deglat=48",
-                   Depart{"[Start]\n1=mur\n3=20.00\n", "48N 2 _mur X20.00 . . . = 20.00"}};
+        QTest::newRow("gap, a word") << Cas{
+            "garder:45 calc:44 Command4", q + "Oui", false,
+            "0=mur 1=20.00 2=* 3=* 4= Mem=3 deglat=48 minlon=20",
+            Depart{"[Start]\nminlat=5\n1=mur\n3=20.00\n", "48N 2 _mur X20.00 . . . = 20.00"}};
         QTest::newRow("commas quoted or not, full-stop locale")
             << Cas{"calc:45 Text1 Command4", q + "Oui", false,
                    "deglat=\"43,5\" 0=\"-12,44\" 1=\"7,5\" 2=* Mem=2",
