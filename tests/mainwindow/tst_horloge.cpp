@@ -5,10 +5,10 @@
 #include <QtWidgets>
 
 namespace {
-// Now (UT), zone (empty: the fake's 11 Feb 2008 12:00 UT, Paris); then a click on a control,
-// "d/m/y" chosen in the lists, or "Text10=" local / "Text11=" UT time typed and Calcul. Expected:
-// Text10, Text11, start of the solar time Text13 (2 deg 20' E), [day in the list]. Typed times
-// take the offset at the lists' date; UT counts from the local date, shown modulo one day.
+// Now (UT), zone (empty: the fake's 11 Feb 2008 12:00 UT, Paris); then clicks on controls, "d/m/y"
+// chosen in the lists, "Text10=" local or "Text11=" UT time typed and Calcul. Expected: Text10,
+// Text11, start of the solar time Text13 (2 deg 20' E), [day]. Typed times take the offset at the
+// lists' date; UT counts from the local date, shown modulo one day.
 const char* const Cas[][5] = {
     {"Paris, TU la veille", "2008-01-15T23:50Z", "", "", "00.50.00 23.50.00 23.49 16"},
     {"TU le lendemain", "2008-01-16T02:00Z", "America/Santiago", "", "23.00.00 02.00.00 02.00 15"},
@@ -31,20 +31,6 @@ const char* const Cas[][5] = {
     {"relance (*)", "", "", "Image1 3/11/2008 Label13", "13.00.00 12.00.00 11.55.0 11"},
 };
 
-// The window at a UT instant in a zone (empty: Paris).
-struct Banc : Fenetre<FormTalvan> {
-    Banc(const char* utc, const char* zone) : Fenetre("F", utc, *zone ? zone : "Europe/Paris") {}
-    QString heures() const { return texte("Text10") + ' ' + texte("Text11"); }
-    bool rouge(const char* n) const {
-        return c<QLabel>(n)->palette().color(QPalette::WindowText) == QColor(Qt::red);
-    }
-    QString jour() const {
-        QStringList d;
-        for (int j = 0; j < 3; ++j)
-            d << c<QComboBox>(QStringLiteral("Combo1_%1").arg(j))->currentText();
-        return d.join('/');
-    }
-};
 } // namespace
 
 class TestHorloge : public QObject {
@@ -59,7 +45,10 @@ private slots:
     void heures() {
         QFETCH(int, i);
         const auto& [nom, maintenant, zone, saisies, attendu] = Cas[i];
-        Banc b(maintenant, zone);
+        Fenetre<FormTalvan> b("F", maintenant, *zone ? zone : "Europe/Paris");
+        const auto rouge = [&](const char* n) {
+            return b.c<QLabel>(n)->palette().color(QPalette::WindowText) == QColor(Qt::red);
+        };
         QString champ; // the last field typed into
         for (const QString& s : QString(saisies).split(' ', Qt::SkipEmptyParts)) {
             for (int j = 0; s.contains('/') && j < 3; ++j) { // chosen in the lists
@@ -78,12 +67,12 @@ private slots:
             }
         }
         const QStringList a = QString(attendu).split(' ');
-        QCOMPARE(b.heures(), a[0] + ' ' + a[1]);
-        QVERIFY2(b.texte("Text13").startsWith(a[2]), qPrintable(b.texte("Text13")));
-        if (a.size() > 3)
-            QCOMPARE(b.c<QComboBox>("Combo1_0")->currentText(), a[3]);
+        QCOMPARE(b.texte("Text10") + ' ' + b.texte("Text11") + ' ' +
+                     b.texte("Text13").left(a[2].size()) +
+                     (a.size() > 3 ? ' ' + b.c<QComboBox>("Combo1_0")->currentText() : ""),
+                 attendu);
         // The clock stops for a typed time, the caption of its field red.
-        QCOMPARE(QList({b.w->horloge()->isActive(), b.rouge("Label15"), b.rouge("Label16")}),
+        QCOMPARE(QList({b.w->horloge()->isActive(), rouge("Label15"), rouge("Label16")}),
                  QList({champ.isEmpty(), champ == "Text10", champ == "Text11"}));
     }
 
@@ -91,12 +80,15 @@ private slots:
     // unless a date was chosen by hand.
     void minuit() {
         for (const QString choisie : {"", "3/11/2008"}) {
-            Banc b("2008-12-31T22:59:58Z", ""); // 23:59:58 in Paris
+            Fenetre<FormTalvan> b("F", "2008-12-31T22:59:58Z"); // 23:59:58 in Paris
             if (!choisie.isEmpty())
                 b.date(choisie);
             b.fakes.clock.avancer(3);
             b.tic();
-            QCOMPARE(b.jour() + ' ' + b.heures(),
+            QStringList vu;
+            for (const char* n : {"Combo1_0", "Combo1_1", "Combo1_2"})
+                vu << b.c<QComboBox>(n)->currentText();
+            QCOMPARE(vu.join('/') + ' ' + b.texte("Text10") + ' ' + b.texte("Text11"),
                      (choisie.isEmpty() ? "1/1/2009" : choisie) + " 00.00.01 23.00.01");
         }
     }
