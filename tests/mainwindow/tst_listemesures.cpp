@@ -46,23 +46,20 @@ class TestListeMesures : public QObject {
 
 private slots:
     void aEnregistrer_data() {
-        QTest::addColumn<Cas>("cas");
-        QTest::newRow("another copy reset, this list untouched")
-            << Cas{"10 20", 2, "10 20", "", "-"};
+        QTest::addColumn<Cas>("c");
+        QTest::newRow("another copy reset, list untouched") << Cas{"10 20", 2, "10 20", "", "-"};
         // Both changed: the window's lines, then what the other copy added (50, 60).
-        QTest::newRow("both changed, five lines exactly")
-            << Cas{"10 20 30", 3, "10", "10 50 60", "10 20 30 50 60 5"};
-        QTest::newRow("both changed, one line too many")
+        QTest::newRow("five lines") << Cas{"10 20 30", 3, "10", "10 50 60", "10 20 30 50 60 5"};
+        QTest::newRow("a line too many")
             << Cas{"10 20 30 40", 4, "10", "10 50 60", "10 20 30 50 60 5, left out"};
     }
     void aEnregistrer() {
-        QFETCH(Cas, cas);
-        const auto& [affichee, mem, connue, stockee, ecrite] = cas;
-        const mesures::Enregistrement e =
-            mesures::aEnregistrer(liste(affichee), mem, liste(connue), liste(stockee));
+        QFETCH(Cas, c);
+        const auto e =
+            mesures::aEnregistrer(liste(c.affichee), c.mem, liste(c.connue), liste(c.stockee));
         QCOMPARE((e.ecrire ? textes(e.lignes) + ' ' + QString::number(e.mem) : "-") +
                      (e.deborde ? ", left out" : ""),
-                 ecrite);
+                 c.ecrite);
     }
 
     // A stored reading whose sun is not that of its instant and place is dropped, its line
@@ -73,12 +70,10 @@ private slots:
         solar::Lecture fausse = l;
         fausse.azimut += 0.02;
         MemorySettings s;
-        for (const auto& [i, texte, lecture] :
-             {std::tuple{0, "-12.26", l}, {1, "-12.24", fausse}}) {
-            s.ecrire("Start", QString::number(i), texte);
-            s.ecrire("Start", QStringLiteral("L%1").arg(i),
-                     QString::fromStdString(solar::TexteLecture(lecture)));
-        }
+        s.ecrire("Start", "0", "-12.26");
+        s.ecrire("Start", "L0", QString::fromStdString(solar::TexteLecture(l)));
+        s.ecrire("Start", "1", "-12.24");
+        s.ecrire("Start", "L1", QString::fromStdString(solar::TexteLecture(fausse)));
         const ListeMesures liste = mesures::lireListe(s);
         QVERIFY(liste[0].lecture && !liste[1].lecture);
         QCOMPARE(liste[1].texte, "-12.24");
@@ -98,8 +93,8 @@ private slots:
         for (int tour = 0; tour < 3000; ++tour) {
             Copie copies[2];
             ListeMesures stockee;
-            // kept and not erased; left out for want of room; lost
-            QSet<QString> vivantes, excusees, perdues;
+            QSet<QString> vivantes, excusees, perdues; // kept; left out for want of room; lost
+
             int suivante = 0;
             const auto sauver = [&](Copie& c) {
                 QSet<QString> attendues;

@@ -13,25 +13,25 @@ const Lecture Paris(5, 12, 2026, 0.425, 3600, static_cast<double>(9.2f) / 24, 48
 const Lecture Lyon(6, 12, 2026, 0.625, 3600, 0.625 - 1 / 24.0, 45.75, -(4 + 50 / 60.0), 120.5,
                    219.3, 12.1);
 
-Rapport rapport(QLocale locale, platform::Langue langue, const Lecture& deuxieme) {
+// In French in a French locale, in Spanish in any other.
+Rapport rapport(QLocale locale, const Lecture& deuxieme) {
     QLocale::setDefault(locale);
     Rapport r;
-    r.langue = langue;
-    r.separateur = locale.decimalPoint();
+    r.separateur = locale.decimalPoint(), r.moyenne = -12;
+    if (locale.language() != QLocale::French)
+        r.langue = platform::Langue::Espagnol;
     r.etabli = QDateTime(QDate(2026, 12, 7), QTime(9, 30));
     r.lignes[0] = {QStringLiteral("-12") + r.separateur + "40", true, Paris};
-    r.lignes[1] = {QStringLiteral("=1+2"), false, {}};
-    r.lignes[2] = {QStringLiteral("-\"mur\""), false, {}};
+    r.lignes[1] = {"=1+2", false, {}}, r.lignes[2] = {"-\"mur\"", false, {}};
     r.lignes[3] = {QStringLiteral("-11") + r.separateur + "60", true, deuxieme};
-    r.moyenne = -12;
     r.statistiques = StatistiquesLignes(r.lignes);
     return r;
 }
 
 // Fields of RFC 4180 rows ended by CRLF, separated by `separateur`.
 QList<QStringList> lireCsv(const QByteArray& octets, QChar separateur) {
-    const QString motif = R"re(\G(?:"((?:[^"]|"")*)"|([^"%1\r\n]*))(%1|\r\n))re";
-    const QRegularExpression champ(motif.arg(separateur));
+    const QRegularExpression champ(
+        QString(R"re(\G(?:"((?:[^"]|"")*)"|([^"%1\r\n]*))(%1|\r\n))re").arg(separateur));
     QList<QStringList> rangees{{}};
     for (auto m = champ.globalMatch(QString::fromUtf8(octets)); m.hasNext();) {
         const QRegularExpressionMatch c = m.next();
@@ -49,14 +49,10 @@ class TestRapport : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
-
-    // Place and date said once when the readings share them, on each line otherwise.
-    // Paris: 48.8667 N = 48° 52', 2.3333 E = 2° 20'. Lyon: 45° 45' N, 4° 50' E.
-    // Average -12: 12° east of south, azimuth 180 - 12 = 168.
+    // Place and date once when the readings share them, else on each line. Paris: 48.8667 N =
+    // 48° 52', 2.3333 E = 2° 20'. Average -12: 12° east of south, azimuth 180 - 12 = 168.
     void texte() {
-        const QLocale fr(QLocale::French, QLocale::France);
-        QString t = TexteRapport(rapport(fr, platform::Langue::Francais, Lyon));
+        QString t = TexteRapport(rapport(QLocale(QLocale::French, QLocale::France), Lyon));
         for (const char* attendu :
              {"\nLieu : mesures prises en plusieurs lieux (donnés sur chaque ligne)\n",
               "\nDate des mesures : mesures prises plusieurs jours (donnés sur chaque ligne)\n",
@@ -67,35 +63,31 @@ private slots:
               "azimut du soleil 219,30° · hauteur 12,10° · lieu 45° 45' Nord, 4° 50' Est\n",
               "\nMoyenne des mesures cochées : -12,00° — mur orienté 12,00° vers l'est du sud "
               "(azimut 168,00°)\n"})
-            QVERIFY2(t.contains(QString::fromUtf8(attendu)), qPrintable(t));
+            QVERIFY2(t.contains(attendu), qPrintable(t));
 
         Lecture parisPlusTard = Paris;
         parisPlusTard.heureLocale += 0.1, parisPlusTard.gmt += 0.1;
-        t = TexteRapport(rapport(QLocale(QLocale::Spanish, QLocale::Spain),
-                                 platform::Langue::Espagnol, parisPlusTard));
-        for (const char* attendu : {"\nLugar: 48° 52' Norte, 2° 20' Este\n",
-                                    "\nFecha de las medidas: 5 de diciembre de 2026\n"})
-            QVERIFY2(t.contains(QString::fromUtf8(attendu)), qPrintable(t));
-        QVERIFY2(!t.contains(QString::fromUtf8(" · lugar ")), qPrintable(t));
+        t = TexteRapport(rapport(QLocale(QLocale::Spanish, QLocale::Spain), parisPlusTard));
+        QVERIFY2(t.contains("\nLugar: 48° 52' Norte, 2° 20' Este\nFecha de las medidas: 5 de "
+                            "diciembre de 2026\n") &&
+                     !t.contains(" · lugar "),
+                 qPrintable(t));
     }
 
-    // Read back as a spreadsheet of each locale reads it. By hand: Paris 48.866667 N and
-    // 2.333333 E (east positive), the angle as kept, azimuth and altitude to two decimals;
-    // "," stands for the locale's decimal separator.
+    // Read back as a spreadsheet of each locale reads it, "," standing for its decimal separator.
+    // By hand: Paris 48.866667 N, 2.333333 E; the angle as kept, azimuth and altitude to 0.01.
     void csv_data() {
         QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<bool>("espagnol");
         QTest::addColumn<QString>("entete");
         QTest::newRow("French: semicolons, decimal commas")
-            << QLocale(QLocale::French, QLocale::France) << false
+            << QLocale(QLocale::French, QLocale::France)
             << "texte|cochée|instant|décalage|latitude|longitude|angle|azimut|hauteur|déclinaison";
         QTest::newRow("English: commas, full stops")
-            << QLocale(QLocale::English, QLocale::UnitedKingdom) << true
+            << QLocale(QLocale::English, QLocale::UnitedKingdom) // in Spanish
             << "texto|marcada|instante|desfase|latitud|longitud|ángulo|azimut|altura|declinación";
     }
     void csv() {
         QFETCH(QLocale, locale);
-        QFETCH(bool, espagnol);
         QFETCH(QString, entete);
         const QString virgule = locale.decimalPoint();
         QList<QStringList> attendu{entete.split('|')};
@@ -105,10 +97,9 @@ private slots:
                               "-11,60|1|2026-12-06T15:00:00+01:00|UTC+01:00|45,750000|4,833333|"
                               "120,5|219,30|12,10|-11,60"})
             attendu << QString::fromUtf8(l).replace(",", virgule).split('|');
-        const auto langue = espagnol ? platform::Langue::Espagnol : platform::Langue::Francais;
-        const QByteArray octets = CsvRapport(rapport(locale, langue, Lyon));
+        const QByteArray octets = CsvRapport(rapport(locale, Lyon));
         QVERIFY(octets.startsWith("\xEF\xBB\xBF") && octets.endsWith("\r\n"));
-        QCOMPARE(lireCsv(octets.mid(3), locale.decimalPoint() == "," ? ';' : ','), attendu);
+        QCOMPARE(lireCsv(octets.mid(3), virgule == "," ? ';' : ','), attendu);
     }
 };
 

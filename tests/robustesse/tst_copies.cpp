@@ -1,5 +1,6 @@
-// Two real processes of the program's window on one settings file, ended by the same signal at
-// the same instant, as the end of a desktop session ends them. ORSALINE_TOURS=<n> runs more.
+// Two real processes of the program's window on one settings file, ended by one SIGTERM to their
+// process group, as the end of a desktop session ends them: each keeps a reading beside the one
+// saved before, and all three are in the file after every round. ORSALINE_TOURS=<n> runs more.
 
 #include "fakes.h"
 #include "mainwindow/formtalvan.h"
@@ -12,9 +13,8 @@
 
 namespace {
 
-// A copy: the main window on the settings file with the real store and the real signals, as
-// main() builds them, the clock at a sunny noon. It keeps one reading at `angle`, writes that
-// line's text on its output, and waits for the end.
+// A copy as main() builds it (real store, real signals), at a sunny noon: it keeps one reading at
+// the angle given, writes that line's text on its output, and waits for the end.
 int copie(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const auto reglages = platform::QtSettingsStore::fromFile(QString::fromLocal8Bit(argv[2]));
@@ -22,8 +22,7 @@ int copie(int argc, char* argv[]) {
     platform::SignauxFin signaux;
     QObject::connect(&signaux, &platform::SignauxFin::recu, f.w.get(), &FormTalvan::FinDeSession);
     f.calculer(QString::fromLatin1(argv[3]), true);
-    std::printf("%s\n", qPrintable(f.dg(f.w->etat().Mem - 1)->text()));
-    std::fflush(stdout);
+    QTextStream(stdout) << f.dg(f.w->etat().Mem - 1)->text() << Qt::endl;
     return QApplication::exec();
 }
 
@@ -33,22 +32,19 @@ class TestCopies : public QObject {
     Q_OBJECT
 
 private slots:
-    // Each copy keeps a reading beside the one saved before; SIGTERM to both at once, through
-    // their process group. Both readings and the earlier one are in the file after every round.
     void arreteesEnsemble() {
         const int tours = qEnvironmentVariable("ORSALINE_TOURS", "24").toInt();
         for (int tour = 0; tour < tours; ++tour) {
             QTemporaryDir dossier;
-            QFile f(dossier.filePath("orsaline.ini"));
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("[Start]\n0=10.00\n") > 0);
-            f.close();
+            const QString ini = dossier.filePath("orsaline.ini");
+            QSettings(ini, QSettings::IniFormat).setValue("Start/0", "10.00");
             QProcess copies[2];
-            QStringList gardees{"10.00"}, lignes;
+            QStringList gardees{"10.00"};
             for (int k = 0; k < 2; ++k) {
                 const pid_t groupe = k ? pid_t(copies[0].processId()) : 0;
                 copies[k].setChildProcessModifier([groupe] { ::setpgid(0, groupe); });
                 copies[k].start(QCoreApplication::applicationFilePath(),
-                                {"--copie", f.fileName(), k ? "50" : "40"});
+                                {"--copie", ini, k ? "50" : "40"});
                 QVERIFY(copies[k].waitForStarted());
             }
             for (QProcess& c : copies) {
@@ -59,11 +55,10 @@ private slots:
             for (QProcess& c : copies)
                 QVERIFY(c.waitForFinished(30000) && c.exitStatus() == QProcess::NormalExit &&
                         c.exitCode() == 0);
-            const QSettings s(f.fileName(), QSettings::IniFormat);
+            const QSettings s(ini, QSettings::IniFormat);
             for (int i = 0; i < 5; ++i)
-                lignes << s.value("Start/" + QString::number(i)).toString();
-            for (const QString& g : gardees)
-                QVERIFY2(lignes.contains(g), qPrintable(g + " lost, file: " + lignes.join(' ')));
+                gardees.removeAll(s.value(QString("Start/%1").arg(i)).toString());
+            QVERIFY2(gardees.isEmpty(), qPrintable(gardees.join(' ') + " lost"));
         }
     }
 };

@@ -18,11 +18,9 @@ const QStringList Bizarres = // signs, overflows, exponents, commas, times, word
 const QRegularExpression NonFini("(?i)(?<![[:alpha:]])(nan|inf)(?![[:alpha:]])"); // not "Infini"
 const QRegularExpression Clavier("^[ -~]{0,12}$"); // short plain texts are typed key by key
 // Buttons, clock, options, languages, help, About, map.
-const QStringList Boutons =
-    QString("Command1 Command2 Command3 Command5 Command6 Command7 Command8 "
-            "Image1 Label13 Option1 Option2 Option3 Option4 Option5_0 "
-            "Option5_1 Image2 Label8")
-        .split(' ');
+const QStringList Boutons{"Command1", "Command2",  "Command3",  "Command5", "Command6", "Command7",
+                          "Command8", "Image1",    "Label13",   "Option1",  "Option2",  "Option3",
+                          "Option4",  "Option5_0", "Option5_1", "Image2",   "Label8"};
 
 } // namespace
 
@@ -88,11 +86,8 @@ private slots:
         for (int i = 0; i < 20000; ++i) {
             if (i == 10000)
                 QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-            const QString quoi =
-                QStringLiteral("seed %1, step %2: %3 ")
-                    .arg(graine)
-                    .arg(i)
-                    .arg(actions[std::discrete_distribution({32, 14, 30, 16})(alea)]());
+            const auto action = actions[std::discrete_distribution({32, 14, 30, 16})(alea)];
+            const QString quoi = QString("seed %1, step %2: %3 ").arg(graine).arg(i).arg(action());
             const EtatFormTalvan& e = f.w->etat();
             QVERIFY2(e.Mem >= 0 && e.Mem <= 5, qPrintable(quoi + QString::number(e.Mem)));
             QVERIFY2(!std::exchange(modif, e.Modif) || e.Modif, qPrintable(quoi + "Modif reset"));

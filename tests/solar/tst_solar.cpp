@@ -32,17 +32,15 @@ struct Resultat {
 };
 
 // A number within a tolerance, an exact text, or Echec where the step must be refused.
-template <typename F> void Proche(const char* nom, const QVariant& attendu, double tol, F f) {
+template <double Tolerance = 1e-6, typename F>
+void Ligne(const char* nom, const QVariant& attendu, F f) {
     QTest::newRow(nom) << Calcul([=]() -> QVariant {
         try {
             return Resultat::de(f());
         } catch (const solar::CalculError&) {
             return Echec;
         }
-    }) << attendu << tol;
-}
-template <typename F> void Ligne(const char* nom, const QVariant& attendu, F f) {
-    Proche(nom, attendu, 1e-6, f);
+    }) << attendu << Tolerance;
 }
 
 } // namespace
@@ -62,17 +60,15 @@ private slots:
         Ligne("JD 1582-10-15, Gregorian", 2299160.5, [] { return JourJulien(15, 10, 1582); });
         // Minutes, mean minus apparent. Meeus example 28.b, 1992 Oct 13.0: E = 13 min 42.7 s;
         // a tenth of a second is finer than any one term of the series.
-        Proche("EqT Meeus 28.b", -(13 + 42.7 / 60), 0.002, [] { return EquationTemps(2448908.5); });
+        Ligne<0.002>("EqT Meeus 28.b", -(13 + 42.7 / 60), [] { return EquationTemps(2448908.5); });
         // Wall declination: the normal's azimuth is azp + 90 - a (scale read from the
         // wall's right-hand end toward the sun), D = that - 180, modulo 360, by hand.
         Ligne("250 is 110 east of north", -110, [] { return DeclinaisonMur(350, 90 - 10); });
         Ligne("-250 is 110 west", 110, [] { return DeclinaisonMur(10, 90 - 170); });
         Ligne("due north stays 180", 180, [] { return DeclinaisonMur(270, 90 - 0); });
-        // On the circle, by hand: the circular mean direction is the direction of the sum of
-        // the unit vectors; each value brought within 180 of it, then averaged. The mean
-        // unit vector's length R must exceed 0.5. Each set in two orders: the average does
-        // not depend on the order of the ticks.
-        Ligne("average of nothing", 0, [] { return Moyenne({}).has_value(); });
+        // Circular mean, by hand: the direction of the sum of the unit vectors, each value brought
+        // within 180 of it, then averaged; none unless R, the mean vector's length, exceeds 0.5.
+        // Each set in two orders: the order of the ticks must not matter.
         // 179.5, -179.5: the sines cancel, direction 180; -179.5 becomes 180.5; mean 180.
         Ligne("average 179.5, -179.5 is north", 180, [] { return *Moyenne({179.5, -179.5}); });
         Ligne("average -179.5, 179.5 also", 180, [] { return *Moyenne({-179.5, 179.5}); });
@@ -80,13 +76,12 @@ private slots:
         Ligne("average 179, -179, 178", 179 + 1.0 / 3, [] { return *Moyenne({179, -179, 178}); });
         Ligne("average -179, 178, 179", 179 + 1.0 / 3, [] { return *Moyenne({-179, 178, 179}); });
         // No turn needed: the plain mean, to the last bit.
-        Proche("near 0: plain mean", (0.25 + -0.5 + 0.1) / 3, 0, [] {
-            return *Moyenne({0.25, -0.5, 0.1});
+        Ligne<0.0>("near 0", (0.25 + -0.5 + 0.1) / 3, [] { return *Moyenne({0.25, -0.5, 0.1}); });
+        // None of nothing; R = 0: three walls 120 apart, in two orders; R = cos 60 = 0.5.
+        Ligne("none", 0, [] {
+            return double(Moyenne({}) || Moyenne({0, 120, -120}) || Moyenne({-120, 120, 0}) ||
+                          Moyenne({60, -60}));
         });
-        // R = 0: three walls 120 apart, in two orders. R = cos 60 = 0.5: two readings 120 apart.
-        Ligne("0, 120, -120: none", 0, [] { return Moyenne({0, 120, -120}).has_value(); });
-        Ligne("-120, 120, 0: none", 0, [] { return Moyenne({-120, 120, 0}).has_value(); });
-        Ligne("60, -60: none", 0, [] { return Moyenne({60, -60}).has_value(); });
         Ligne("59, -59: R = cos 59 > 0.5", 0, [] { return *Moyenne({59, -59}); });
         Ligne("average overflows", Echec, [] { return *Moyenne({1e308, 1e308}); });
         // The wall in words, by hand: the face's azimuth is 180 + d; beyond 90 from south
@@ -95,36 +90,33 @@ private slots:
         Ligne("100: west of north", "ouest du nord 80 280", [] { return Orientation(100); });
         Ligne("-135: east of north", "est du nord 45 45", [] { return Orientation(-135); });
         Ligne("-90.004 shown -90.00", "plein est 0 90", [] { return Orientation(-90.004); });
-        // Offset + lon / 15 h (lon west positive), round the day: UTC+14 at 150 W 14 + 10 = 0.
-        Ligne("UTC+14 at 150 W", 0, [] { return FuseauEloigne(14 * 3600, 150); });
-        Ligne("exactly 3 h", 0, [] { return FuseauEloigne(10800, 0); });
+        // Offset + lon / 15 h (lon west positive) round the day, near up to 3 h: UTC+14 at 150 W,
+        // 14 + 10 = 0; exactly 3 h.
+        Ligne("near", 0, [] { return FuseauEloigne(50400, 150) || FuseauEloigne(10800, 0); });
         Ligne("3 h and 1 s", 1, [] { return FuseauEloigne(10801, 0); });
-        // Judged on the average as shown, with two decimals.
-        Ligne("180.004 is within", 0, [] { return MoyenneHorsLimites(180.004); });
+        // Judged on the average as shown, with two decimals: 180.004 and -180.00 are within.
+        Ligne("within", 0, [] { return MoyenneHorsLimites(180.004) || MoyenneHorsLimites(-180); });
         Ligne("180.005 is beyond", 1, [] { return MoyenneHorsLimites(180.005); });
-        Ligne("-180.00 is within", 0, [] { return MoyenneHorsLimites(-180); });
         Ligne("solar time overflows", Echec, [] { return HeureSolaire(1e308, -1e308, 0); });
 
         // Blanks skipped anywhere (earlier versions' files); ValMesure takes a comma too.
         Ligne("blanks inside", -12, [] { return LireVal("\t- 1 2\n").value(); });
         Ligne("comma stops", 45, [] { return LireVal("45,5").value(); });
         Ligne("exponent, trailing text", -350, [] { return LireVal(" -3.5e2x").value(); });
-        Ligne("LireVal no number", 0, [] { return LireVal(" - ").has_value(); });
+        Ligne("no number, no hour 24", 0,
+              [] { return LireVal(" - ").has_value() || LireHeure("24:00").has_value(); });
         Ligne("1e400", Echec, [] { return LireVal("1e400").value(); });
         Ligne("ValMesure second separator", 1.5, [] { return ValMesure("1,5.3"); });
         Ligne("ValMesure leading separator", -0.25, [] { return ValMesure("-,25"); });
-        Ligne("no hour 24", 0, [] { return LireHeure("24:00").has_value(); });
 
         // Two decimals, half away from zero, 00 before the separator.
         Ligne("00 negative", "-05.30", [] { return Format00(-5.3, "."); });
         Ligne("00 half away from zero", "00.13", [] { return Format00(0.125, "."); });
         Ligne("format infinity", Echec, [] { return Format00(HUGE_VAL, "."); });
         Ligne("time of day beyond dates", Echec, [] { return TexteHeure(2958466.0); });
-        // The word for seconds cut to four characters, not bytes.
-        Ligne("accented word", "12 h 00 m 00 S\u00e9c.",
+        Ligne("seconds' word cut to four characters, not bytes", "12 h 00 m 00 S\u00e9c.",
               [] { return TexteCorrectionLongitude(180 * DegRad, " S\u00e9condes"); });
 
-        // Steps that must be refused rather than give a wrong number.
         Ligne("pole", Echec, [] { return PosSoleil(21, 6, 2008, 0.5, -90, 0).azimut; });
         // Latitude equal to the computed declination, hour angle 0 (python3 search).
         Ligne("zenith", Echec, [] {
@@ -151,7 +143,6 @@ private slots:
         QTest::newRow("Sydney") << Position{10, 3, 23.0 / 24, -33.8667, sydney, 65.3569, 37.4462};
         QTest::newRow("Sydney, sun past north")
             << Position{21, 6, (2 + 35 / 60.0) / 24, -33.8667, sydney, 349.7092, 31.9838};
-        QTest::newRow("Los Angeles") << Position{22, 6, 0.5 / 24, 34.05, 118.25, 279.5196, 29.8769};
         // Longitude equal to the computed Greenwich hour angle to the last bit (python3): the
         // cosine of the azimuth lands a hair outside -1..1. Altitude 90 - |lat - declination|.
         QTest::newRow("on the meridian, sun north of the zenith")
@@ -164,9 +155,9 @@ private slots:
         const solar::PositionSoleil p =
             solar::PosSoleil(cas.jour, cas.mois, 2008, cas.gmt, cas.lat, cas.lonOuest);
         const double ecart = std::fmod(std::fabs(p.azimut - cas.azimut), 360.0); // on the circle
-        QVERIFY2(std::min(ecart, 360 - ecart) < 0.02, qPrintable(QString::number(p.azimut)));
+        QVERIFY2(std::min(ecart, 360 - ecart) < 0.02 && p.azimut >= 0 && p.azimut <= 360,
+                 qPrintable(QString::number(p.azimut)));
         QVERIFY2(std::fabs(p.hauteur - cas.hauteur) < 0.01, qPrintable(QString::number(p.hauteur)));
-        QVERIFY(p.azimut >= 0.0 && p.azimut <= 360.0);
     }
 };
 
