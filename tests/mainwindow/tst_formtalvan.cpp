@@ -109,9 +109,8 @@ private slots:
         }
     }
 
-    // Regression: both flags once stayed checked. The round trip equals a French start (only
-    // an exact "F" starts in French). About, modal, follows the window's language, with the
-    // legal notice below: copyright, no warranty, the licence's name.
+    // One flag checked; the round trip equals a French start (only "F" starts in French). About,
+    // modal, follows the language, with its notice: copyright, no warranty, the licence.
     void allerRetour() {
         Banc b("f"), reference;
         QVERIFY(b.coche("Option5_1"));
@@ -144,9 +143,8 @@ private slots:
         QCOMPARE(b.textes(), reference.textes());
     }
 
-    // A renamed executable, revision 12, a translator's site given with a trailing slash. By the
-    // mouse, or by Tab from the return button (which has the focus at first) and Enter: the
-    // translator, the author's site, the mail, in this order; Enter opens a link, not "Retour".
+    // A renamed executable, revision 12, a translator's site with a trailing slash. By the mouse,
+    // or Tab from "Retour" (focused first) and Enter: translator, author's site, mail, in order.
     void liens() {
         const QString courriel =
             "mailto:auteur@example.org?subject=Orsa%26line%20%23%C3%A9%20V3.0.12";

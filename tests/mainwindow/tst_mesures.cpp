@@ -11,7 +11,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The messages as a user reads them, French and Spanish.
 const QString Erreur = u"Erreur dans la saisie des données, recommencez !"_s;
 const QString Error = u"Error en la introducción de datos, vuelva a empezar."_s;
 const QString Angle = u"L'angle mesuré doit être entre 0 et 180°, recommencez !"_s;
@@ -91,8 +90,7 @@ private slots:
                  qPrintable(soleil));
     }
 
-    // Readings that give no wall: nothing written, the reason said in the user's language, and
-    // said again in the other one when the language changes.
+    // No wall: nothing written, the reason said in the user's language, then in the other one.
     void refus_data() {
         QTest::addColumn<Refus>("cas");
         QTest::newRow("angle 250") << Refus{"", "", "250", Angle, Angulo};
@@ -118,7 +116,6 @@ private slots:
         }
     }
 
-    // Keep, erase and reset.
     void liste() {
         Banc b;
         b.clic("Command2"); // nothing computed: nothing kept
@@ -196,8 +193,8 @@ private slots:
                      i < b.w->etat().Mem);
     }
 
-    // Lines typed, then ticked by mouse. Every average redraws the wall in green (".50" is no 0);
-    // no average where there is none to give. The average itself is the solar tests'.
+    // Lines typed then ticked: each average redraws the wall in green (".50" is no 0), none
+    // without.
     void moyenne_data() {
         QTest::addColumn<Moyenne>("cas");
         QTest::newRow("a word left out") << Moyenne{{"abc", "10.00", "20.00"}, "15.00", Erreur};
@@ -249,8 +246,7 @@ private slots:
         QCOMPARE(b.texte("Label7"), QString());
     }
 
-    // A minus sign typed into a place field never reaches the computation: the field is emptied
-    // when its text reads below 0, and what remains is what is used (south selected).
+    // A place field reading below 0 is emptied: a typed minus never reaches the computation.
     void lieuNegatif() {
         Banc b;
         b.clic("Option2");

@@ -45,9 +45,8 @@ private slots:
                          "&spn=0.099583,0.219830&t=h&hl=fr");
     }
 
-    // Where the desktop cannot make the whole window see-through (Wayland), the window's
-    // own background carries the opacity; elsewhere it stays white and the desktop does it.
-    // Nothing follows the transparency thumb while it is dragged; the release applies it.
+    // The opacity by the desktop (X11) or by the window's own background (Wayland), applied
+    // when the transparency thumb is released, not while it is dragged.
     void ouverture() {
         for (const bool parLeBureau : {false, true}) {
             Calque k(parLeBureau);
@@ -111,9 +110,8 @@ private slots:
         }
     }
 
-    // Any button on the window's own surface drags it, not on the panel or the read-out.
-    // Where the desktop does not move the window (here; X11 with the right button), the
-    // window follows the mouse until the button is up, and no further.
+    // Any button on the window's own surface drags it, not on the panel or the read-out; where
+    // the desktop does not (here; X11's right button), it follows the mouse until the button is up.
     void deplacement() {
         Calque k;
         k.d.show();
@@ -138,9 +136,8 @@ private slots:
         QCOMPARE(d.pos(), QPoint(140, 130));
     }
 
-    // The map button puts the overlay over the main window, which steps aside and comes
-    // back however the overlay is closed ("Retour", the desktop); the program does not end
-    // meanwhile. Quitting closes the overlay and does not bring the main window back.
+    // The overlay over the main window, which steps aside and comes back however the overlay
+    // is closed, the program still running; quitting closes both.
     void retour() {
         for (const bool parRetour : {true, false}) {
             Fenetre<FormTalvan> f;

@@ -1,6 +1,5 @@
-// The overlay and the main window under a real Wayland compositor (a headless Weston,
-// started by sous-weston.sh), where a program may neither place its windows, make a
-// whole window see-through, nor bring back a minimised one.
+// The overlay and the main window under a headless Weston (sous-weston.sh), where a program may
+// neither place its windows, make a whole window see-through, nor bring back a minimised one.
 
 #include "fakes.h"
 #include "mainwindow/formtalvan.h"

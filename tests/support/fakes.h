@@ -102,10 +102,9 @@ inline void fermerDansLaBoucle(QWidget* fenetre, const QString& bouton, int ms) 
     QApplication::exec();
 }
 
-// The driver of the window tests: a window W on the fakes. The main window (FormTalvan) is
-// loaded in a language ("F", "E") with the fake clock at a UT instant ("2008-02-11T12:00Z", empty
-// for the fake's own) in a zone; the overlay (Droite) takes the fake window effects, About the
-// services. Then keys and clicks as a person gives them, the clock's tick.
+// The driver of the window tests: a window W on the fakes, the main window loaded in a language
+// ("F", "E") with the clock at a UT instant ("2008-02-11T12:00Z"; empty: the fake's) in a zone.
+// Then keys and clicks as a person gives them, the clock's tick.
 template <typename W> struct Fenetre {
     FakeServices fakes;
     std::unique_ptr<W> w;
