@@ -81,9 +81,9 @@ private slots:
     }
 
     // Keys from the start, the focus in the angle field; then "key=value" pairs, only those
-    // listed checked. The list: X kept (ticked), o a value not kept, . empty. A new message, and
-    // what each press on the list did, are told once as the focused control's description
-    // ("annonces": the controls told; "dit": the last one's, a pattern), again on a new attempt.
+    // listed checked ("liste" as the driver's lignes()). A new message, and what each press on
+    // the list did, are told once as the focused control's description ("annonces": the
+    // controls told; "dit": the last one's, a pattern), again on a new attempt.
     void clavier_data() {
         QTest::addColumn<Cas>("cas");
         // Regression: a typed time was overwritten within a second; typed at the end, it replaces.
@@ -120,13 +120,10 @@ private slots:
                 [&](QWidget* cible) { annonces << cible->objectName(); });
         b.touches(touches);
         auto* jour = b.c<QComboBox>("Combo1_0");
-        QString liste;
-        for (int i = 0; i < 5; ++i)
-            liste += b.chec(i)->isChecked() ? 'X' : b.dg(i)->text().isEmpty() ? '.' : 'o';
         const QMap<QString, QString> vu{
             {"horloge", b.w->horloge()->isActive() ? "marche" : "arretee"},
             {"Text10", b.texte("Text10")},
-            {"liste", liste},
+            {"liste", b.lignes()},
             {"focus", b.focus()},
             {"selection", b.c<QLineEdit>("Text12")->selectedText()},
             {"jour", jour->currentText() + '/' + jour->itemText(jour->currentIndex())},

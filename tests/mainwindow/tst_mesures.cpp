@@ -21,12 +21,10 @@ const QString Noche = u"El sol está bajo el horizonte a la hora de la medida, v
 // The fake's 11 Feb 2008 12:00 UT in Paris (48 52 N 2 20 E, a first start's place) unless told.
 struct Banc : Fenetre<FormTalvan> {
     explicit Banc(const char* utc = "", const char* langue = "F") : Fenetre(langue, utc) {}
-    // Mem, then per line X ticked, o a value not ticked, . empty; " !" if the input error shows.
+    // Mem, then the lines; " !" if the input error shows.
     QString liste() const {
-        QString r = QString::number(w->etat().Mem) + ' ';
-        for (int i = 0; i < 5; ++i)
-            r += chec(i)->isChecked() ? 'X' : dg(i)->text().isEmpty() ? '.' : 'o';
-        return r + (texte("Label7") == Erreur ? " !" : "");
+        return QString::number(w->etat().Mem) + ' ' + lignes() +
+               (texte("Label7") == Erreur ? " !" : "");
     }
     // Answers the next message box: Oui, Non or Echap; `vue` gets its name, text and default.
     void repondre(const QString& r, QString* vue = nullptr) const {

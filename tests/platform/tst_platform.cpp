@@ -138,7 +138,9 @@ private slots:
             }
             QTimeZone zone() const override { return QTimeZone("Nowhere/Zone"); }
         } h;
-        const auto retablir = qScopeGuard([avant = qgetenv("TZ")] { qputenv("TZ", avant); });
+        const auto retablir = qScopeGuard([avant = qgetenv("TZ")] { // unset stays unset
+            avant.isNull() ? qunsetenv("TZ") : qputenv("TZ", avant);
+        });
         for (const auto& [tz, attendu] : {std::pair{"CET-1CEST,M3.5.0,M10.5.0/3", "16:30:36 0"},
                                           {":/usr/share/zoneinfo/Asia/Tokyo", "23:30:36 0"},
                                           {"Europe/Pariss", "14:30:36 1"},
@@ -161,8 +163,7 @@ private slots:
         }
     }
 
-    // List lines as stored or typed, read alike in a full-stop and a decimal-comma locale;
-    // "-": not a number of the list.
+    // List lines as stored or typed, read alike with a full stop or a decimal comma; "-": none.
     void nombres() {
         for (const QLocale& l : {QLocale::c(), QLocale(QLocale::French, QLocale::France)}) {
             QLocale::setDefault(l);

@@ -67,9 +67,8 @@ private slots:
             QVERIFY(*l == Decembre);
     }
 
-    // The sun recomputed from the stored instant and place; Decembre's from NOAA. The
-    // program's sun is within 0.003 of NOAA there: as stored, the altitude -40, the azimuth
-    // 0.02 off.
+    // The sun recomputed from the stored instant and place; Decembre's from NOAA, which the
+    // program's sun meets within 0.003: as stored, the altitude -40, the azimuth 0.02 off.
     void accordeeAuCiel() {
         Lecture basse = Decembre, decalee = Decembre;
         basse.hauteur = -40, decalee.azimut += 0.02;

@@ -154,6 +154,13 @@ template <typename W> struct Fenetre {
         if (garder)
             clic(QStringLiteral("Command2"));
     }
+    // The list's five lines: X ticked, o a value not ticked, . empty.
+    QString lignes() const {
+        QString r;
+        for (int i = 0; i < 5; ++i)
+            r += chec(i)->isChecked() ? 'X' : dg(i)->text().isEmpty() ? '.' : 'o';
+        return r;
+    }
     void cocher(int i) const {
         QTest::mouseClick(chec(i), Qt::LeftButton);
         QCoreApplication::processEvents(); // the mouse-up check runs after the click
